@@ -1,13 +1,15 @@
 #include "CharacterList.h"
 
-#include <cerrno>
+#include "Windows1251Oracle.h"
+
 #include <gtest/gtest.h>
-#include <iconv.h>
 #include <set>
 #include <string>
 
 namespace board::testing {
 namespace {
+
+using testing_support::encodeWithIconv;
 
 bool isBulgarianSmall(char16_t c)
 {
@@ -111,37 +113,15 @@ TEST(CharacterList, HasNoSpacePunctuationOrRepeats)
     }
 }
 
-// Encodes one UTF-16 code unit with glibc's converter; empty when it has no byte.
-std::string toWindows1251(char16_t c)
-{
-    iconv_t converter = iconv_open("CP1251", "UTF-16LE");
-    // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv's own failure value
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        ADD_FAILURE() << "iconv has no CP1251: errno " << errno;
-        return {};
-    }
-    char in[2] = { static_cast<char>(c & 0xFF), static_cast<char>(c >> 8) };
-    char out[8] = {};
-    char* inPtr = in;
-    char* outPtr = out;
-    std::size_t inLeft = sizeof in;
-    std::size_t outLeft = sizeof out;
-    const std::size_t result = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(converter);
-    if (result == static_cast<std::size_t>(-1)) {
-        return {};
-    }
-    return { out, sizeof out - outLeft };
-}
-
 TEST(CharacterList, EveryRowHasOneWindows1251Byte)
 {
-    ASSERT_TRUE(toWindows1251(u'\u4E00').empty()) << "the encoder must reject what it lacks";
+    ASSERT_FALSE(encodeWithIconv(u"\u4E00")) << "the encoder must reject what it lacks";
     std::set<std::string> bytes;
     for (std::size_t i = 0; i < kCharacterRowCount; ++i) {
-        const std::string encoded = toWindows1251(row(i));
-        EXPECT_EQ(encoded.size(), 1U) << "row " << i;
-        bytes.insert(encoded);
+        const auto encoded = encodeWithIconv(characterRow(i));
+        ASSERT_TRUE(encoded) << "row " << i;
+        EXPECT_EQ(encoded->size(), 1U) << "row " << i;
+        bytes.insert(*encoded);
     }
     EXPECT_EQ(bytes.size(), kCharacterRowCount);
 }

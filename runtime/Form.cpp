@@ -1,0 +1,145 @@
+#include "Form.h"
+
+#include "CommandButton.h"
+#include "EventDispatch.h"
+#include "Label.h"
+#include "ListBox.h"
+#include "TextBox.h"
+#include "Units.h"
+#include "Windows1251.h"
+
+#include <QFont>
+#include <QPalette>
+#include <QTextCursor>
+#include <algorithm>
+
+namespace rt {
+
+namespace {
+
+QString decoded(std::string_view bytes)
+{
+    return QString::fromStdU16String(windows1251::decode(bytes));
+}
+
+QFont fontOf(const FontDefinition& definition)
+{
+    QFont font(decoded(definition.name));
+    font.setPointSize(definition.points);
+    font.setWeight(QFont::Weight(definition.weight));
+    font.setItalic(definition.italic);
+    font.setUnderline(definition.underline);
+    font.setStrikeOut(definition.strikeout);
+    return font;
+}
+
+void setBackColour(QWidget& widget, Colour colour, QPalette::ColorRole role)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(role, toQColor(colour));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(role == QPalette::Window);
+}
+
+} // namespace
+
+Form::Form(const FormDefinition& definition, QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(decoded(definition.name));
+    setWindowTitle(decoded(definition.caption));
+    setFont(fontOf(definition.font));
+    if (definition.backColour) {
+        setBackColour(*this, *definition.backColour, QPalette::Window);
+    }
+    setFixedSize(twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight));
+
+    // Qt's focus chain follows the order of creation, so the controls are
+    // created in tab order; their stacking then follows the definition.
+    std::vector<const ControlDefinition*> tabOrder;
+    tabOrder.reserve(definition.controls.size());
+    for (const ControlDefinition& control : definition.controls) {
+        tabOrder.push_back(&control);
+    }
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+        [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    for (const ControlDefinition* control : tabOrder) {
+        controls_.push_back({ control, create(*control) });
+    }
+    std::stable_sort(controls_.begin(), controls_.end(),
+        [&](const Created& a, const Created& b) { return a.definition < b.definition; });
+    for (const Created& created : controls_) {
+        created.widget->raise();
+    }
+}
+
+QWidget* Form::create(const ControlDefinition& definition)
+{
+    QWidget* widget = nullptr;
+    switch (definition.kind) {
+    case ControlKind::TextBox: {
+        auto* box = new TextBox(this);
+        box->SetText(windows1251::decode(definition.text));
+        // A form opens with its text shown from the top.
+        box->moveCursor(QTextCursor::Start);
+        box->setVerticalScrollBarPolicy(
+            definition.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        widget = box;
+        break;
+    }
+    case ControlKind::ListBox: {
+        auto* list = new ListBox(this);
+        std::vector<std::u16string> rows;
+        rows.reserve(definition.list.size());
+        for (const std::string_view row : definition.list) {
+            rows.push_back(windows1251::decode(row));
+        }
+        list->setRows(rows);
+        widget = list;
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new CommandButton(this);
+        button->setText(decoded(definition.text));
+        if (definition.backColour) {
+            setBackColour(*button, *definition.backColour, QPalette::Button);
+        }
+        widget = button;
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = new Label(this);
+        label->setText(decoded(definition.text));
+        if (definition.centred) {
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        }
+        widget = label;
+        break;
+    }
+    }
+    if (definition.backColour && definition.kind != ControlKind::CommandButton) {
+        setBackColour(*widget, *definition.backColour, QPalette::Window);
+    }
+    widget->setObjectName(decoded(definition.name));
+    widget->setGeometry(toPixels(definition.place));
+    widget->setVisible(definition.visible);
+    return widget;
+}
+
+void Form::load()
+{
+    raiseEvent(load_);
+}
+
+void Form::showForm()
+{
+    show();
+    for (QWidget* next = nextInFocusChain(); next != this; next = next->nextInFocusChain()) {
+        if (next->isVisibleTo(this) && next->focusPolicy() & Qt::TabFocus) {
+            next->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+}
+
+} // namespace rt

@@ -1,0 +1,39 @@
+#include "RuntimeError.h"
+
+#include <string_view>
+
+namespace rt {
+
+namespace {
+
+std::u16string_view description(int number)
+{
+    switch (number) {
+    case RuntimeError::kOutOfMemory:
+        return u"Недостатъчно памет";
+    case RuntimeError::kInternalError:
+        return u"Вътрешна грешка";
+    case RuntimeError::kControlArrayElementMissing:
+        return u"Елементът на масива от контроли не съществува";
+    case RuntimeError::kInvalidPropertyArrayIndex:
+        return u"Невалиден индекс на масив в свойство";
+    default:
+        return u"Грешка, определена от приложението";
+    }
+}
+
+std::u16string digits(int number)
+{
+    const std::string ascii = std::to_string(number);
+    return { ascii.begin(), ascii.end() };
+}
+
+} // namespace
+
+std::u16string RuntimeError::message() const
+{
+    return u"Грешка по време на изпълнение '" + digits(number_) + u"':\n\n"
+        + std::u16string(description(number_));
+}
+
+} // namespace rt

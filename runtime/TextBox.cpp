@@ -1,0 +1,124 @@
+#include "TextBox.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+#include <utility>
+
+namespace rt {
+
+namespace {
+
+// Marks the document's changes as this class's own for as long as it lives.
+class OwnWrite {
+public:
+    explicit OwnWrite(bool& flag)
+        : flag_(flag)
+    {
+        flag_ = true;
+    }
+    OwnWrite(const OwnWrite&) = delete;
+    OwnWrite& operator=(const OwnWrite&) = delete;
+    OwnWrite(OwnWrite&&) = delete;
+    OwnWrite& operator=(OwnWrite&&) = delete;
+    ~OwnWrite() { flag_ = false; }
+
+private:
+    bool& flag_;
+};
+
+std::u16string_view view(const QString& text)
+{
+    return { reinterpret_cast<const char16_t*>(text.utf16()),
+        static_cast<std::size_t>(text.size()) };
+}
+
+} // namespace
+
+TextBox::TextBox(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    connect(document(), &QTextDocument::contentsChange, this, &TextBox::followDocumentChange);
+}
+
+void TextBox::SetText(const std::u16string& text)
+{
+    const OwnWrite own(writing_);
+    if (const auto tail = buffer_.extend(text)) {
+        if (tail->empty()) {
+            return;
+        }
+        // A written text is not the user's to undo, as in a native edit box.
+        document()->setUndoRedoEnabled(false);
+        const bool followEnd = textCursor().atEnd();
+        QTextCursor end(document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(QString::fromStdU16String(*tail));
+        document()->setUndoRedoEnabled(true);
+        if (followEnd) {
+            ensureCursorVisible();
+        }
+        return;
+    }
+    setPlainText(QString::fromStdU16String(buffer_.assign(text)));
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    // Shift+Enter would insert a line separator of Qt's own; every Enter is a
+    // new line here.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && event->modifiers() != Qt::NoModifier) {
+        QKeyEvent plain(event->type(), event->key(), Qt::NoModifier, event->text(),
+            event->isAutoRepeat(), static_cast<quint16>(event->count()));
+        QPlainTextEdit::keyPressEvent(&plain);
+        event->setAccepted(plain.isAccepted());
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TextBox::followDocumentChange(int position, int /*removed*/, int added)
+{
+    if (writing_) {
+        return;
+    }
+    // Qt sometimes reports a wider range than it changed, so take the range
+    // only as far as the lengths allow, then keep just what really differs.
+    const auto newLength = static_cast<std::size_t>(std::max(document()->characterCount() - 1, 0));
+    const std::size_t oldLength = buffer_.documentLength();
+    auto from = static_cast<std::size_t>(std::max(position, 0));
+    std::size_t newEnd = from + static_cast<std::size_t>(std::max(added, 0));
+    std::size_t oldEnd = newEnd + oldLength - newLength;
+    if (newEnd > newLength || oldEnd > oldLength || oldEnd < from
+        || newEnd + oldLength < newLength) {
+        from = 0;
+        newEnd = newLength;
+        oldEnd = oldLength;
+    }
+
+    QTextCursor range(document());
+    range.setPosition(static_cast<int>(from));
+    range.setPosition(static_cast<int>(newEnd), QTextCursor::KeepAnchor);
+    const QString fresh = range.selectedText();
+    const std::u16string_view now = view(fresh);
+    const std::u16string before = buffer_.documentSlice(from, oldEnd);
+
+    std::size_t prefix = 0;
+    while (prefix < now.size() && prefix < before.size() && now[prefix] == before[prefix]) {
+        ++prefix;
+    }
+    std::size_t suffix = 0;
+    while (suffix < now.size() - prefix && suffix < before.size() - prefix
+        && now[now.size() - 1 - suffix] == before[before.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    buffer_.replaceDocumentRange(from + prefix, before.size() - prefix - suffix,
+        now.substr(prefix, now.size() - prefix - suffix));
+}
+
+} // namespace rt

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+namespace rt {
+
+class Form;
+
+// What the start function needs to know of a program.
+struct ProjectDescription {
+    // The application's name: the title of its message boxes.
+    std::string_view name;
+    // Shown as major.minor, for instance "1.00".
+    std::string_view version;
+    // Creates the start-up form with its controls and their contents.
+    std::unique_ptr<Form> (*createStartupForm)() = nullptr;
+};
+
+// Starts the program: creates the start-up form, raises its Load, shows it
+// and runs the event loop until the form is closed or a run-time error ends
+// the program. Returns the exit status. The command line is not read.
+int ThunRTMain(const ProjectDescription& project);
+
+} // namespace rt

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "FormDefinition.h"
+#include "Windows1251.h"
+
+#include <array>
+#include <string_view>
+
+namespace sample {
+
+// A small form of every kind of control, for the runtime's own tests.
+inline constexpr auto kCaption = rt::windows1251::encode(u"Проба");
+inline constexpr auto kGreeting = rt::windows1251::encode(u"Здравей\r\nсвят\r\n");
+inline constexpr auto kOk = rt::windows1251::encode(u"Добре");
+inline constexpr auto kRowX = rt::windows1251::encode(u"х");
+inline constexpr auto kRowY = rt::windows1251::encode(u"у");
+inline constexpr std::array<std::string_view, 2> kRows
+    = { rt::windows1251::view(kRowX), rt::windows1251::view(kRowY) };
+
+inline constexpr std::array kControls = {
+    rt::ControlDefinition { .kind = rt::ControlKind::CommandButton,
+        .name = "Command1",
+        .element = 1,
+        .text = rt::windows1251::view(kOk),
+        .place = { 1500, 150, 1500, 375 },
+        .backColour = 0x000000FF,
+        .tabIndex = 2 },
+    rt::ControlDefinition { .kind = rt::ControlKind::ListBox,
+        .name = "List1",
+        .list = kRows,
+        .place = { 150, 150, 1200, 1500 },
+        .tabIndex = 1 },
+    rt::ControlDefinition { .kind = rt::ControlKind::TextBox,
+        .name = "Text1",
+        .element = 3,
+        .text = rt::windows1251::view(kGreeting),
+        .place = { 150, 1800, 3000, 900 },
+        .tabIndex = 3,
+        .visible = false },
+    rt::ControlDefinition { .kind = rt::ControlKind::TextBox,
+        .name = "Text1",
+        .element = 0,
+        .text = rt::windows1251::view(kGreeting),
+        .place = { 150, 1800, 3000, 900 },
+        .tabIndex = 0 },
+    rt::ControlDefinition { .kind = rt::ControlKind::Label,
+        .name = "Label1",
+        .element = 0,
+        .text = rt::windows1251::view(kCaption),
+        .place = { 3000, 0, 1000, 300 },
+        .tabIndex = 4 },
+};
+
+inline constexpr auto kFontName = rt::windows1251::encode(u"Liberation Serif");
+
+inline const rt::FormDefinition kForm {
+    .name = "Sample",
+    .caption = rt::windows1251::view(kCaption),
+    .clientWidth = 4500,
+    .clientHeight = 3000,
+    .backColour = 0x00FFC0C0,
+    .font = { .name = rt::windows1251::view(kFontName), .points = 12 },
+    .controls = kControls,
+};
+
+} // namespace sample

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+namespace testing_support {
+
+// Types `text` into `widget` one character at a time, as a keyboard would:
+// each key event carries the character (a surrogate pair stays together),
+// which QTest's own helpers allow only for ASCII.
+inline void typeText(QWidget* widget, const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QString character = text.mid(i, length);
+        const auto key = static_cast<Qt::Key>(character.toUpper().front().unicode());
+        QTest::sendKeyEvent(QTest::Click, widget, key, character, Qt::NoModifier);
+        i += length - 1;
+    }
+}
+
+// A double-click as the window system delivers it: two clicks in quick
+// succession, from which Qt itself makes the double-click event.
+inline void doubleClick(QWidget* widget, QPoint position)
+{
+    QWindow* window = widget->window()->windowHandle();
+    const QPoint inWindow = widget->mapTo(widget->window(), position);
+    QTest::mouseClick(window, Qt::LeftButton, {}, inWindow);
+    QTest::mouseDClick(window, Qt::LeftButton, {}, inWindow);
+}
+
+} // namespace testing_support

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace testing_support {
+
+// Windows-1251 through glibc's iconv, to check our own table against. Both
+// give nullopt where the code page has no byte or no character.
+std::optional<std::u16string> decodeWithIconv(std::string_view bytes);
+std::optional<std::string> encodeWithIconv(std::u16string_view text);
+
+} // namespace testing_support

@@ -1,0 +1,154 @@
+#include "CharacterList.h"
+#include "ZorbikaFixture.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace zorbika::testing {
+namespace {
+
+std::vector<std::u16string> linesOf(const std::u16string& text)
+{
+    std::vector<std::u16string> lines;
+    std::size_t start = 0;
+    for (std::size_t end = text.find(u"\r\n"); end != std::u16string::npos;
+         end = text.find(u"\r\n", start)) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+using StartState = ZorbikaTest;
+
+TEST_F(StartState, CompositionBoxShowsTheElevenLinesOfThePreset)
+{
+    const std::u16string preset = composition().Text();
+    const auto lines = linesOf(preset);
+    ASSERT_EQ(lines.size(), 12U) << "eleven lines, each ended by CR LF";
+    EXPECT_EQ(lines.back(), u"");
+    EXPECT_EQ(lines[0].substr(0, 16), u"Магнитна азбука ");
+    EXPECT_NE(lines[4].find(u"да  имитира"), std::u16string::npos) << "the double space stays";
+    EXPECT_EQ(lines[5], u"");
+    EXPECT_EQ(lines[9], u"");
+    for (const std::size_t item : { 6, 7, 8 }) {
+        EXPECT_EQ(lines[item].front(), u' ') << "line " << item + 1;
+    }
+    EXPECT_EQ(lines[8], u" текстово поле.");
+    EXPECT_EQ(std::count(preset.begin(), preset.end(), u'\r'), 11) << "no lone line break";
+    EXPECT_EQ(std::count(preset.begin(), preset.end(), u'\n'), 11) << "no lone line break";
+}
+
+TEST_F(StartState, QuotationBoxHoldsOneLineAndIsNotShown)
+{
+    const std::u16string quotation = this->quotation().Text();
+    EXPECT_EQ(linesOf(quotation).size(), 2U);
+    EXPECT_EQ(quotation.substr(quotation.size() - 5), u"о. \r\n");
+    EXPECT_FALSE(this->quotation().isVisible());
+}
+
+TEST_F(StartState, ListHoldsTheCharacterRowsWithNoneSelected)
+{
+    ASSERT_EQ(list().count(), static_cast<int>(board::kCharacterRowCount));
+    for (std::size_t row = 0; row < board::kCharacterRowCount; ++row) {
+        EXPECT_EQ(list().List(static_cast<rt::Index>(row)), board::characterRow(row));
+    }
+    EXPECT_EQ(list().ListIndex(), rt::kNoSelection);
+}
+
+TEST_F(StartState, FocusIsInTheCompositionBoxAndTabFollowsTheTabIndices)
+{
+    EXPECT_TRUE(composition().hasFocus());
+    const std::vector<QWidget*> order
+        = { &list(), &button(0), &button(1), &button(2), &composition() };
+    for (QWidget* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+    EXPECT_EQ(list().ListIndex(), rt::kNoSelection) << "tabbing through the list picks nothing";
+    EXPECT_EQ(composition().Text().substr(0, 8), u"Магнитна");
+}
+
+using Picks = ZorbikaTest;
+
+TEST_F(Picks, FirstPickReplacesThePresetAndLaterOnesAppend)
+{
+    pickRow(72);
+    EXPECT_EQ(composition().Text(), u"к");
+    pick(u'о');
+    EXPECT_EQ(composition().Text(), u"ко");
+}
+
+TEST_F(Picks, SameRowTwiceInARow)
+{
+    pick(u'о');
+    pick(u'т');
+    pick(u'т');
+    pick(u'у');
+    pick(u'к');
+    EXPECT_EQ(composition().Text(), u"оттук");
+}
+
+TEST_F(Picks, TypedLettersInTheListPickTheirRows)
+{
+    QTest::keyClick(&composition(), Qt::Key_Tab);
+    ASSERT_TRUE(list().hasFocus());
+    testing_support::typeText(&list(), QString::fromUtf8("мама"));
+    EXPECT_EQ(composition().Text(), u"мама");
+    QTest::keyClick(&list(), Qt::Key_Return);
+    QTest::keyClick(&list(), Qt::Key_Down);
+    EXPECT_EQ(composition().Text(), u"мамааб");
+}
+
+TEST_F(Picks, ButtonsAppendSpaceAndLineBreakAndClearEmpties)
+{
+    pick(u'о');
+    pick(u'т');
+    press(0);
+    press(1);
+    EXPECT_EQ(composition().Text(), u"от \r\n");
+    press(2);
+    EXPECT_EQ(composition().Text(), u"");
+    pick(u'Я');
+    EXPECT_EQ(composition().Text(), u"Я") << "a pick after Clear appends to the empty box";
+}
+
+TEST_F(Picks, ButtonsBeforeTheFirstPickExtendThePresetUntilItIsWiped)
+{
+    const std::u16string preset = composition().Text();
+    press(0);
+    press(0);
+    press(1);
+    EXPECT_EQ(composition().Text(), preset + u"  \r\n");
+    pick(u'а');
+    EXPECT_EQ(composition().Text(), u"а");
+}
+
+TEST_F(Picks, TypedTextIsWipedByTheFirstPickAndExtendedAfter)
+{
+    testing_support::typeText(&composition(), QString::fromUtf8("Аз"));
+    EXPECT_EQ(composition().Text().substr(0, 10), u"АзМагнитна");
+    pick(u'с');
+    EXPECT_EQ(composition().Text(), u"с");
+    composition().setFocus();
+    testing_support::typeText(&composition(), QString::fromUtf8("ъ"));
+    QTest::keyClick(&composition(), Qt::Key_Return);
+    pick(u'м');
+    EXPECT_EQ(composition().Text(), u"съ\r\nм");
+}
+
+TEST_F(Picks, KeyboardAloneComposesAWordAndALine)
+{
+    QTest::keyClick(&composition(), Qt::Key_Tab);
+    testing_support::typeText(&list(), QString::fromUtf8("Аз"));
+    QTest::keyClick(&list(), Qt::Key_Tab);
+    ASSERT_TRUE(button(0).hasFocus());
+    QTest::keyClick(&button(0), Qt::Key_Space);
+    QTest::keyClick(&button(0), Qt::Key_Tab);
+    QTest::keyClick(&button(1), Qt::Key_Return);
+    EXPECT_EQ(composition().Text(), u"Аз \r\n");
+}
+
+} // namespace
+} // namespace zorbika::testing

@@ -1,0 +1,143 @@
+#include "ZorbikaDefinition.h"
+
+#include "CharacterList.h"
+#include "Version.h"
+#include "Windows1251.h"
+
+#include <array>
+#include <string_view>
+
+namespace zorbika {
+
+namespace {
+
+using rt::windows1251::encode;
+using rt::windows1251::view;
+
+// Every text is encoded to Windows-1251 here, at compile time.
+constexpr auto kCaption = encode(ZORBIKA_HOMEPAGE u"  Зорбика");
+constexpr auto kTitle = encode(u"Зорбика");
+constexpr auto kSpace = encode(u"Интервал");
+constexpr auto kNewLine = encode(u"Нов ред");
+constexpr auto kClear = encode(u"Изчисти");
+constexpr auto kFontName = encode(u"Times New Roman");
+
+constexpr auto kPresetText = encode(
+    u"Магнитна азбука е вид игра за деца. Състои се от няколко набора големи и малки букви, "
+    u"няколко набора цифри и специални знаци. Всеки елемент от кой да е набор има магнит. Това "
+    u"позволява на всеки елемент да бъде закрепен на металната дъска.\r\n"
+    u"Основната цел на подобна магнитна азбука е чрез игра да се изучи правописа.\r\n"
+    u"Да се реализира проект, който осъществява междупредметна връзка БЕЛ с Информатика.\r\n"
+    u"Тема на проекта: Зорбика.\r\n"
+    u"Проектът да  имитира играта магнитна азбука и да съдържа следните обекти:\r\n"
+    u"\r\n"
+    u" 3 командни бутона, означени като: Интервал, Нов ред и Изчисти;\r\n"
+    u" списъчно поле като всеки ред от това поле има по един знак;\r\n"
+    u" текстово поле.\r\n"
+    u"\r\n"
+    u"Всеки избран ред от списъчното поле, добавя съответния символ към съдържанието на "
+    u"текстовото поле. Специалните символи като знак за интервал и нов ред се добавят чрез "
+    u"съответния команден бутон.\r\n");
+
+constexpr auto kQuotation
+    = encode(u"Неприятното в това да си първият, направил нещо по правилния начин, е, че никой "
+             u"не оценява колко трудно е било. \r\n");
+
+// The character list, one byte a row.
+constexpr auto kRowBytes = [] {
+    std::array<char, board::kCharacterRowCount> bytes {};
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const int byte = rt::windows1251::byteOf(board::kCharacterRows[i]);
+        if (byte < 0) {
+            throw "character outside Windows-1251";
+        }
+        bytes[i] = static_cast<char>(byte);
+    }
+    return bytes;
+}();
+
+constexpr auto kRows = [] {
+    std::array<std::string_view, board::kCharacterRowCount> rows {};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i] = std::string_view(&kRowBytes[i], 1);
+    }
+    return rows;
+}();
+
+constexpr rt::Colour kBackground = 0x00FFC0C0;
+constexpr rt::Colour kOrange = 0x0080C0FF;
+constexpr rt::Colour kGreen = 0x0000FF00;
+constexpr rt::Colour kRed = 0x000000FF;
+
+using rt::ControlKind;
+
+const std::array kControls = {
+    rt::ControlDefinition { .kind = ControlKind::CommandButton,
+        .name = "Command1",
+        .element = 2,
+        .text = view(kClear),
+        .place = { 4800, 2040, 1695, 375 },
+        .backColour = kRed,
+        .tabIndex = 6 },
+    rt::ControlDefinition { .kind = ControlKind::CommandButton,
+        .name = "Command1",
+        .element = 1,
+        .text = view(kNewLine),
+        .place = { 3480, 1440, 1695, 375 },
+        .backColour = kGreen,
+        .tabIndex = 5 },
+    rt::ControlDefinition { .kind = ControlKind::CommandButton,
+        .name = "Command1",
+        .element = 0,
+        .text = view(kSpace),
+        .place = { 2400, 840, 1695, 375 },
+        .backColour = kGreen,
+        .tabIndex = 4 },
+    rt::ControlDefinition { .kind = ControlKind::ListBox,
+        .name = "List1",
+        .list = kRows,
+        .place = { 480, 720, 1095, 1770 },
+        .tabIndex = 3 },
+    // The quotation box keeps its text and its place but is not shown.
+    rt::ControlDefinition { .kind = ControlKind::TextBox,
+        .name = "Text1",
+        .element = 1,
+        .text = view(kQuotation),
+        .place = { 600, 3240, 6735, 1815 },
+        .tabIndex = 1,
+        .visible = false },
+    rt::ControlDefinition { .kind = ControlKind::TextBox,
+        .name = "Text1",
+        .element = 0,
+        .text = view(kPresetText),
+        .place = { 120, 2640, 6735, 2415 },
+        .tabIndex = 0,
+        .verticalScrollBar = true },
+    rt::ControlDefinition { .kind = ControlKind::Label,
+        .name = "Label1",
+        .element = 0,
+        .text = view(kTitle),
+        .place = { 1680, 0, 3495, 375 },
+        .backColour = kOrange,
+        .tabIndex = 2,
+        .centred = true },
+};
+
+const rt::FormDefinition kZorbika {
+    .name = "Zorbika",
+    .caption = view(kCaption),
+    .clientWidth = 6915,
+    .clientHeight = 5175,
+    .backColour = kBackground,
+    .font = { .name = view(kFontName), .points = 12, .weight = 400, .charset = 204 },
+    .controls = kControls,
+};
+
+} // namespace
+
+const rt::FormDefinition& zorbikaDefinition()
+{
+    return kZorbika;
+}
+
+} // namespace zorbika

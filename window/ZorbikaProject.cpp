@@ -1,0 +1,28 @@
+#include "ZorbikaProject.h"
+
+#include "Version.h"
+#include "Zorbika.h"
+
+namespace zorbika {
+
+namespace {
+
+std::unique_ptr<rt::Form> createZorbika()
+{
+    return std::make_unique<Zorbika>();
+}
+
+const rt::ProjectDescription kProject {
+    .name = kProgramName,
+    .version = kShortVersion,
+    .createStartupForm = &createZorbika,
+};
+
+} // namespace
+
+const rt::ProjectDescription& zorbikaProject()
+{
+    return kProject;
+}
+
+} // namespace zorbika

@@ -1,0 +1,7 @@
+#include "ThunRTMain.h"
+#include "ZorbikaProject.h"
+
+int main()
+{
+    return rt::ThunRTMain(zorbika::zorbikaProject());
+}
