@@ -135,7 +135,7 @@ void Form::showForm()
 {
     show();
     for (QWidget* next = nextInFocusChain(); next != this; next = next->nextInFocusChain()) {
-        if (next->isVisibleTo(this) && next->focusPolicy() & Qt::TabFocus) {
+        if (next->isVisibleTo(this) && (next->focusPolicy() & Qt::TabFocus) != 0) {
             next->setFocus(Qt::TabFocusReason);
             break;
         }

@@ -68,9 +68,8 @@ void ListBox::mousePressEvent(QMouseEvent* event)
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    // Qt delivers the second press of a double-click as a press too, and that
-    // press has already picked.
-    event->accept();
+    // Qt delivers the second press of a double-click as this event alone.
+    mousePressEvent(event);
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent* event)

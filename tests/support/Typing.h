@@ -3,7 +3,6 @@
 #include <QString>
 #include <QTest>
 #include <QWidget>
-#include <QWindow>
 
 namespace testing_support {
 
@@ -21,14 +20,12 @@ inline void typeText(QWidget* widget, const QString& text)
     }
 }
 
-// A double-click as the window system delivers it: two clicks in quick
-// succession, from which Qt itself makes the double-click event.
+// A double-click as Qt delivers it to a widget: a press and a release, then
+// a double-click event in place of the second press, and its release.
 inline void doubleClick(QWidget* widget, QPoint position)
 {
-    QWindow* window = widget->window()->windowHandle();
-    const QPoint inWindow = widget->mapTo(widget->window(), position);
-    QTest::mouseClick(window, Qt::LeftButton, {}, inWindow);
-    QTest::mouseDClick(window, Qt::LeftButton, {}, inWindow);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, position);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, position);
 }
 
 } // namespace testing_support

@@ -19,6 +19,9 @@ protected:
     {
         form.load();
         form.showForm();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        // Under X with no window manager, nobody else activates the window.
+        form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
