@@ -9,7 +9,11 @@
 #include "Windows1251.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+#include <QStyle>
 #include <QTextCursor>
 #include <algorithm>
 
@@ -33,12 +37,12 @@ QFont fontOf(const FontDefinition& definition)
     return font;
 }
 
-void setBackColour(QWidget& widget, Colour colour, QPalette::ColorRole role)
+void fillBackground(QWidget& widget, Colour colour)
 {
     QPalette palette = widget.palette();
-    palette.setColor(role, toQColor(colour));
+    palette.setColor(QPalette::Window, toQColor(colour));
     widget.setPalette(palette);
-    widget.setAutoFillBackground(role == QPalette::Window);
+    widget.setAutoFillBackground(true);
 }
 
 } // namespace
@@ -50,9 +54,24 @@ Form::Form(const FormDefinition& definition, QWidget* parent)
     setWindowTitle(decoded(definition.caption));
     setFont(fontOf(definition.font));
     if (definition.backColour) {
-        setBackColour(*this, *definition.backColour, QPalette::Window);
+        fillBackground(*this, *definition.backColour);
     }
-    setFixedSize(twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight));
+    const QSize client(
+        twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight));
+    if (definition.sizable) {
+        resize(client);
+    } else {
+        setFixedSize(client);
+    }
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    flags.setFlag(Qt::WindowMinimizeButtonHint, definition.minButton);
+    flags.setFlag(Qt::WindowMaximizeButtonHint, definition.maxButton);
+    setWindowFlags(flags);
+    if (definition.icon != nullptr) {
+        setWindowIcon(QIcon(QPixmap(definition.icon)));
+    }
+    startCentred_ = definition.startCentred;
 
     // Qt's focus chain follows the order of creation, so the controls are
     // created in tab order; their stacking then follows the definition.
@@ -102,7 +121,7 @@ QWidget* Form::create(const ControlDefinition& definition)
         auto* button = new CommandButton(this);
         button->setText(decoded(definition.text));
         if (definition.backColour) {
-            setBackColour(*button, *definition.backColour, QPalette::Button);
+            button->setBackColour(toQColor(*definition.backColour));
         }
         widget = button;
         break;
@@ -118,7 +137,7 @@ QWidget* Form::create(const ControlDefinition& definition)
     }
     }
     if (definition.backColour && definition.kind != ControlKind::CommandButton) {
-        setBackColour(*widget, *definition.backColour, QPalette::Window);
+        fillBackground(*widget, *definition.backColour);
     }
     widget->setObjectName(decoded(definition.name));
     widget->setGeometry(toPixels(definition.place));
@@ -133,6 +152,12 @@ void Form::load()
 
 void Form::showForm()
 {
+    if (startCentred_) {
+        if (const QScreen* screen = this->screen()) {
+            setGeometry(QStyle::alignedRect(
+                Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+        }
+    }
     show();
     for (QWidget* next = nextInFocusChain(); next != this; next = next->nextInFocusChain()) {
         if (next->isVisibleTo(this) && (next->focusPolicy() & Qt::TabFocus) != 0) {

@@ -67,6 +67,7 @@ private:
 
     std::vector<Created> controls_;
     std::function<void()> load_;
+    bool startCentred_ = false;
 };
 
 } // namespace rt

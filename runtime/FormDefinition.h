@@ -59,6 +59,14 @@ struct FormDefinition {
     int clientHeight = 0;
     std::optional<Colour> backColour {};
     FontDefinition font {};
+    // The window's icon as XPM data; none for the platform's default.
+    const char* const* icon = nullptr;
+    // A fixed border: the client area keeps its size.
+    bool sizable = false;
+    bool minButton = true;
+    bool maxButton = false;
+    // Opens in the middle of its screen.
+    bool startCentred = true;
     std::span<const ControlDefinition> controls {};
 };
 

@@ -22,6 +22,7 @@ int ThunRTMain(const ProjectDescription& project)
     }
     QCoreApplication::setApplicationName(QString::fromUtf8(project.name));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(project.version));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(project.desktopFileName));
 
     std::unique_ptr<Form> form;
     raiseEvent([&] { form = project.createStartupForm(); });

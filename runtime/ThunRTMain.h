@@ -10,9 +10,11 @@ class Form;
 // What the start function needs to know of a program.
 struct ProjectDescription {
     // The application's name: the title of its message boxes.
-    std::string_view name;
+    std::string_view name {};
     // Shown as major.minor, for instance "1.00".
-    std::string_view version;
+    std::string_view version {};
+    // The desktop entry's name, where the platform has such entries.
+    std::string_view desktopFileName {};
     // Creates the start-up form with its controls and their contents.
     std::unique_ptr<Form> (*createStartupForm)() = nullptr;
 };

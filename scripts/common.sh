@@ -13,6 +13,7 @@ ZORBIKA_BUILD_PACKAGES=(
 # What the tests need on top of the build.
 ZORBIKA_TEST_PACKAGES=(
     libgtest-dev libgmock-dev xvfb xauth xdotool libx11-dev
+    binutils-mingw-w64-x86-64 desktop-file-utils appstream
 )
 
 # Installs the packages that are not installed yet; does nothing when all are.

@@ -3,6 +3,7 @@
 #include "CharacterList.h"
 #include "Version.h"
 #include "Windows1251.h"
+#include "icon/zorbika.xpm"
 
 #include <array>
 #include <string_view>
@@ -130,6 +131,9 @@ const rt::FormDefinition kZorbika {
     .clientHeight = 5175,
     .backColour = kBackground,
     .font = { .name = view(kFontName), .points = 12, .weight = 400, .charset = 204 },
+    .icon = zorbika_xpm,
+    .minButton = true,
+    .maxButton = false,
     .controls = kControls,
 };
 

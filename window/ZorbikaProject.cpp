@@ -15,6 +15,7 @@ std::unique_ptr<rt::Form> createZorbika()
 const rt::ProjectDescription kProject {
     .name = kProgramName,
     .version = kShortVersion,
+    .desktopFileName = kDesktopFileName,
     .createStartupForm = &createZorbika,
 };
 

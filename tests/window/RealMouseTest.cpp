@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QScreen>
 
 namespace zorbika::testing {
 namespace {
@@ -42,6 +43,30 @@ TEST_F(RealMouse, DoubleClickOnARowPicksItTwice)
     click(*list().viewport(), centreOfRow(2), 1);
     click(button(0), QPoint(10, 10), 1);
     EXPECT_EQ(composition().Text(), u"112 ");
+}
+
+TEST_F(RealMouse, TheServerShowsTheWindowAsItRenders)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), "xcb");
+    QApplication::processEvents();
+    const QImage onScreen
+        = form.screen()->grabWindow(form.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage rendered = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(onScreen.size(), QSize(461, 345));
+    ASSERT_EQ(rendered.size(), onScreen.size());
+    // The composition box is left out: its caret blinks.
+    const QRect blinking = composition().geometry();
+    int differing = 0;
+    for (int y = 0; y < rendered.height(); ++y) {
+        for (int x = 0; x < rendered.width(); ++x) {
+            if (!blinking.contains(x, y) && onScreen.pixel(x, y) != rendered.pixel(x, y)) {
+                ++differing;
+            }
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(onScreen.pixelColor(2, 2), QColor(192, 192, 255));
+    EXPECT_EQ(onScreen.pixelColor(325, 140), QColor(255, 0, 0));
 }
 
 } // namespace
