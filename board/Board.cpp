@@ -19,8 +19,9 @@ void Board::List1_Click()
     if (controls_.listIndex() == kNoRow) {
         return;
     }
-    const Text current = controls_.compositionText();
-    controls_.setCompositionText(current + controls_.listRow(row));
+    Text text = controls_.compositionText();
+    text += controls_.listRow(row);
+    controls_.setCompositionText(text);
 }
 
 void Board::Command1_Click(Index index)

@@ -3,14 +3,19 @@
 #include "Index.h"
 #include "RuntimeError.h"
 
+#include <functional>
 #include <map>
+#include <vector>
 
 namespace rt {
 
 // Controls that share one name, told apart by their element index.
 template <class Control> class ControlArray {
 public:
-    void add(Index index, Control& control) { elements_[index] = &control; }
+    // Gives the element, making it first if need be.
+    using Resolver = std::function<Control&()>;
+
+    void add(Index index, Resolver element) { elements_[index] = std::move(element); }
 
     // The element `index`; run-time error 340 when there is none.
     [[nodiscard]] Control& Item(Index index) const
@@ -19,13 +24,21 @@ public:
         if (found == elements_.end()) {
             throw RuntimeError(RuntimeError::kControlArrayElementMissing);
         }
-        return *found->second;
+        return found->second();
     }
 
-    [[nodiscard]] const std::map<Index, Control*>& elements() const { return elements_; }
+    [[nodiscard]] std::vector<Index> indices() const
+    {
+        std::vector<Index> all;
+        all.reserve(elements_.size());
+        for (const auto& element : elements_) {
+            all.push_back(element.first);
+        }
+        return all;
+    }
 
 private:
-    std::map<Index, Control*> elements_;
+    std::map<Index, Resolver> elements_;
 };
 
 } // namespace rt

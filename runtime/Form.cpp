@@ -14,7 +14,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
-#include <QTextCursor>
 #include <algorithm>
 
 namespace rt {
@@ -73,22 +72,43 @@ Form::Form(const FormDefinition& definition, QWidget* parent)
     }
     startCentred_ = definition.startCentred;
 
-    // Qt's focus chain follows the order of creation, so the controls are
-    // created in tab order; their stacking then follows the definition.
-    std::vector<const ControlDefinition*> tabOrder;
-    tabOrder.reserve(definition.controls.size());
+    controls_.reserve(definition.controls.size());
     for (const ControlDefinition& control : definition.controls) {
-        tabOrder.push_back(&control);
+        controls_.push_back({ &control, nullptr });
     }
-    std::stable_sort(tabOrder.begin(), tabOrder.end(),
-        [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
-    for (const ControlDefinition* control : tabOrder) {
-        controls_.push_back({ control, create(*control) });
+    // Qt's focus chain follows the order of creation, so the shown controls
+    // are made in tab order.
+    std::vector<std::size_t> tabOrder;
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (controls_[i].definition->visible) {
+            tabOrder.push_back(i);
+        }
     }
-    std::stable_sort(controls_.begin(), controls_.end(),
-        [&](const Created& a, const Created& b) { return a.definition < b.definition; });
-    for (const Created& created : controls_) {
-        created.widget->raise();
+    std::stable_sort(tabOrder.begin(), tabOrder.end(), [this](std::size_t a, std::size_t b) {
+        return controls_[a].definition->tabIndex < controls_[b].definition->tabIndex;
+    });
+    for (const std::size_t i : tabOrder) {
+        controls_[i].widget = create(*controls_[i].definition);
+    }
+    restack();
+}
+
+QWidget* Form::widgetOf(std::size_t which)
+{
+    Created& control = controls_.at(which);
+    if (control.widget == nullptr) {
+        control.widget = create(*control.definition);
+        restack();
+    }
+    return control.widget;
+}
+
+void Form::restack()
+{
+    for (const Created& control : controls_) {
+        if (control.widget != nullptr) {
+            control.widget->raise();
+        }
     }
 }
 
@@ -97,10 +117,7 @@ QWidget* Form::create(const ControlDefinition& definition)
     QWidget* widget = nullptr;
     switch (definition.kind) {
     case ControlKind::TextBox: {
-        auto* box = new TextBox(this);
-        box->SetText(windows1251::decode(definition.text));
-        // A form opens with its text shown from the top.
-        box->moveCursor(QTextCursor::Start);
+        auto* box = new TextBox(windows1251::decode(definition.text), this);
         box->setVerticalScrollBarPolicy(
             definition.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         widget = box;

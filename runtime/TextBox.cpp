@@ -45,6 +45,24 @@ TextBox::TextBox(QWidget* parent)
     connect(document(), &QTextDocument::contentsChange, this, &TextBox::followDocumentChange);
 }
 
+TextBox::TextBox(const std::u16string& text, QWidget* parent)
+    : TextBox(parent)
+{
+    const OwnWrite own(writing_);
+    setPlainText(QString::fromStdU16String(buffer_.assign(text)));
+}
+
+std::u16string TextBox::Text() const
+{
+    // With room to grow, so that appending a character or two to the copy, as
+    // a pick does, does not copy it all again.
+    constexpr std::size_t kRoom = 16;
+    std::u16string copy;
+    copy.reserve(buffer_.text().size() + kRoom);
+    copy = buffer_.text();
+    return copy;
+}
+
 void TextBox::SetText(const std::u16string& text)
 {
     const OwnWrite own(writing_);
@@ -59,7 +77,7 @@ void TextBox::SetText(const std::u16string& text)
         end.movePosition(QTextCursor::End);
         end.insertText(QString::fromStdU16String(*tail));
         document()->setUndoRedoEnabled(true);
-        if (followEnd) {
+        if (followEnd && isVisible()) {
             ensureCursorVisible();
         }
         return;

@@ -15,8 +15,10 @@ class TextBox final : public QPlainTextEdit {
 
 public:
     explicit TextBox(QWidget* parent = nullptr);
+    // A box holding `text` from the start, shown from its top.
+    TextBox(const std::u16string& text, QWidget* parent);
 
-    [[nodiscard]] std::u16string Text() const { return buffer_.text(); }
+    [[nodiscard]] std::u16string Text() const;
     void SetText(const std::u16string& text);
 
 protected:

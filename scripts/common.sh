@@ -5,15 +5,16 @@ set -euo pipefail
 
 ZORBIKA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Debian packages the build needs.
+# Debian packages the default build needs: the program, its tests and
+# benchmarks are all configured and built.
 ZORBIKA_BUILD_PACKAGES=(
     cmake ninja-build g++ qt6-base-dev fonts-liberation2
+    libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
 )
 
-# What the tests need on top of the build.
+# What running the tests needs on top of the build.
 ZORBIKA_TEST_PACKAGES=(
-    libgtest-dev libgmock-dev xvfb xauth xdotool libx11-dev
-    binutils-mingw-w64-x86-64 desktop-file-utils appstream
+    xvfb xauth xdotool binutils-mingw-w64-x86-64 desktop-file-utils appstream
 )
 
 # Installs the packages that are not installed yet; does nothing when all are.

@@ -19,8 +19,8 @@ Zorbika::Zorbika()
 {
     setLoadHandler([this] { board_.Form_Load(); });
     List1.setClickHandler([this] { board_.List1_Click(); });
-    for (const auto& [index, button] : Command1.elements()) {
-        button->setClickHandler([this, index = index] { board_.Command1_Click(index); });
+    for (const board::Index index : Command1.indices()) {
+        Command1.Item(index).setClickHandler([this, index] { board_.Command1_Click(index); });
     }
 }
 

@@ -123,7 +123,7 @@ TEST_F(ListBoxKeys, EachMoveOfTheSelectionPicksOnce)
     key(Qt::Key_Home);
     key(Qt::Key_Home);
     key(Qt::Key_PageDown);
-    const Index last = static_cast<Index>(kRows.size() - 1);
+    const auto last = static_cast<Index>(kRows.size() - 1);
     ASSERT_GT(pageUp, 0);
     ASSERT_LT(pageUp, last);
     EXPECT_EQ(picks,

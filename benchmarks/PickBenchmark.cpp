@@ -1,0 +1,163 @@
+// What one pick, "Интервал" or "Нов ред" costs through the real window,
+// with the text box's layout and one repaint, as the composed text grows;
+// beside the obvious port that rewrites a whole QPlainTextEdit per pick.
+
+#include "CommandButton.h"
+#include "ListBox.h"
+#include "TextBox.h"
+#include "Zorbika.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+
+namespace {
+
+// A composition of `units` code units in lines of about 60 characters.
+std::u16string compositionOf(std::int64_t units)
+{
+    const std::u16string line = u"Магнитна азбука е вид игра за деца и се играе с букви 0123\r\n";
+    std::u16string text;
+    text.reserve(static_cast<std::size_t>(units) + line.size());
+    while (text.size() < static_cast<std::size_t>(units)) {
+        text += line;
+    }
+    text.resize(static_cast<std::size_t>(units));
+    return text;
+}
+
+// The window, shown once and reused: making it is start-up, not a pick.
+class Board {
+public:
+    Board()
+    {
+        form_.load();
+        form_.showForm();
+        (void)QTest::qWaitForWindowExposed(&form_);
+        list().scrollToItem(list().item(72));
+        rowCentre_ = list().visualItemRect(list().item(72)).center();
+        pick(); // past the first pick's wipe
+    }
+
+    rt::TextBox& composition() { return form_.array<rt::TextBox>("Text1").Item(0); }
+    rt::ListBox& list() { return form_.control<rt::ListBox>("List1"); }
+    rt::CommandButton& button(rt::Index index)
+    {
+        return form_.array<rt::CommandButton>("Command1").Item(index);
+    }
+
+    void holding(std::int64_t units)
+    {
+        composition().SetText(compositionOf(units));
+        composition().moveCursor(QTextCursor::End);
+        repaint();
+    }
+    void pick() { QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, rowCentre_); }
+    void press(rt::Index index) { QTest::mouseClick(&button(index), Qt::LeftButton); }
+    void repaint() { composition().viewport()->repaint(); }
+
+private:
+    zorbika::Zorbika form_;
+    QPoint rowCentre_;
+};
+
+Board& board()
+{
+    static Board instance;
+    return instance;
+}
+
+constexpr rt::Index kSpace = 0;
+constexpr rt::Index kNewLine = 1;
+// Keeps the last line about as long as the others, off the clock.
+constexpr int kLineLength = 58;
+
+template <class Action> void measure(benchmark::State& state, Action action, bool breaksLines)
+{
+    Board& window = board();
+    window.holding(state.range(0));
+    int onLine = 0;
+    for (auto _ : state) {
+        action(window);
+        window.repaint();
+        if (breaksLines && ++onLine == kLineLength) {
+            state.PauseTiming();
+            window.press(kNewLine);
+            onLine = 0;
+            state.ResumeTiming();
+        }
+    }
+    state.counters["units"] = static_cast<double>(state.range(0));
+}
+
+void BM_Pick(benchmark::State& state)
+{
+    measure(
+        state, [](Board& window) { window.pick(); }, true);
+}
+
+void BM_Space(benchmark::State& state)
+{
+    measure(
+        state, [](Board& window) { window.press(kSpace); }, true);
+}
+
+void BM_NewLine(benchmark::State& state)
+{
+    measure(
+        state, [](Board& window) { window.press(kNewLine); }, false);
+}
+
+// The obvious port: the whole text out of the widget, one more letter, the
+// whole text back in.
+void BM_NaivePlainTextEdit(benchmark::State& state)
+{
+    QPlainTextEdit edit;
+    edit.setGeometry(8, 176, 449, 161);
+    edit.setFont(QFont("Times New Roman", 12));
+    edit.setPlainText(QString::fromStdU16String(compositionOf(state.range(0))));
+    edit.show();
+    (void)QTest::qWaitForWindowExposed(&edit);
+    int onLine = 0;
+    for (auto _ : state) {
+        edit.setPlainText(edit.toPlainText() + QString::fromUtf8("к"));
+        edit.viewport()->repaint();
+        if (++onLine == kLineLength) {
+            state.PauseTiming();
+            edit.setPlainText(edit.toPlainText() + "\n");
+            onLine = 0;
+            state.ResumeTiming();
+        }
+    }
+    state.counters["units"] = static_cast<double>(state.range(0));
+}
+
+void sizes(benchmark::internal::Benchmark* benchmark)
+{
+    for (const std::int64_t units : { 100, 10'000, 100'000, 1'000'000 }) {
+        benchmark->Arg(units);
+    }
+    benchmark->Unit(benchmark::kMicrosecond);
+}
+
+BENCHMARK(BM_Pick)->Apply(sizes);
+BENCHMARK(BM_Space)->Apply(sizes);
+BENCHMARK(BM_NewLine)->Apply(sizes);
+BENCHMARK(BM_NaivePlainTextEdit)->Apply(sizes);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
