@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 namespace {
@@ -63,6 +65,9 @@ int main(int argc, char** argv)
     }
     auto* title = new QLabel(textOf("Label1", 0), &window);
     title->setGeometry(placeOf("Label1", 0));
+    // Where Zorbika opens: in the middle of the screen.
+    window.setGeometry(QStyle::alignedRect(
+        Qt::LeftToRight, Qt::AlignCenter, window.size(), window.screen()->availableGeometry()));
     window.show();
     return QApplication::exec();
 }

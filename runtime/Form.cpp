@@ -25,6 +25,15 @@ QString decoded(std::string_view bytes)
     return QString::fromStdU16String(windows1251::decode(bytes));
 }
 
+Qt::WindowFlags windowFlagsOf(const FormDefinition& definition)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    flags.setFlag(Qt::WindowMinimizeButtonHint, definition.minButton);
+    flags.setFlag(Qt::WindowMaximizeButtonHint, definition.maxButton);
+    return flags;
+}
+
 QFont fontOf(const FontDefinition& definition)
 {
     QFont font(decoded(definition.name));
@@ -47,7 +56,7 @@ void fillBackground(QWidget& widget, Colour colour)
 } // namespace
 
 Form::Form(const FormDefinition& definition, QWidget* parent)
-    : QWidget(parent)
+    : QWidget(parent, windowFlagsOf(definition))
 {
     setObjectName(decoded(definition.name));
     setWindowTitle(decoded(definition.caption));
@@ -62,11 +71,6 @@ Form::Form(const FormDefinition& definition, QWidget* parent)
     } else {
         setFixedSize(client);
     }
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    flags.setFlag(Qt::WindowMinimizeButtonHint, definition.minButton);
-    flags.setFlag(Qt::WindowMaximizeButtonHint, definition.maxButton);
-    setWindowFlags(flags);
     if (definition.icon != nullptr) {
         setWindowIcon(QIcon(QPixmap(definition.icon)));
     }
