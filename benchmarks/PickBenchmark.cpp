@@ -64,10 +64,15 @@ private:
     QPoint rowCentre_;
 };
 
+// Made on first use and gone before the application object.
+std::unique_ptr<Board> theBoard;
+
 Board& board()
 {
-    static Board instance;
-    return instance;
+    if (!theBoard) {
+        theBoard = std::make_unique<Board>();
+    }
+    return *theBoard;
 }
 
 constexpr rt::Index kSpace = 0;
@@ -159,5 +164,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    theBoard.reset();
     return 0;
 }
