@@ -142,8 +142,11 @@ void ListBox::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    // With Ctrl, Alt or Meta held a key is a shortcut, whatever text it carries.
+    const bool shortcut
+        = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
     const QString typed = event->text();
-    if (!typed.isEmpty()) {
+    if (!typed.isEmpty() && !shortcut) {
         const QList<QListWidgetItem*> rows
             = findItems(typed, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (!rows.isEmpty()) {

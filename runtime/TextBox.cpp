@@ -67,11 +67,13 @@ void TextBox::SetText(const std::u16string& text)
 {
     const OwnWrite own(writing_);
     if (const auto tail = buffer_.extend(text)) {
+        // A written text is not the user's to undo, as in a native edit box,
+        // even when it writes what was there.
+        document()->setUndoRedoEnabled(false);
         if (tail->empty()) {
+            document()->setUndoRedoEnabled(true);
             return;
         }
-        // A written text is not the user's to undo, as in a native edit box.
-        document()->setUndoRedoEnabled(false);
         const bool followEnd = textCursor().atEnd();
         QTextCursor end(document());
         end.movePosition(QTextCursor::End);

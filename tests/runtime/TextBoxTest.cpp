@@ -169,6 +169,10 @@ TEST_F(TextBoxTyping, UndoTakesBackTypingButNotWrites)
     EXPECT_EQ(box.Text(), u"abcde");
     QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(box.Text(), u"abcde") << "a written text is not undone";
+    testing_support::typeText(&box, QString::fromUtf8("g"));
+    box.SetText(u"abcdeg");
+    QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), u"abcdeg") << "nor one that wrote what was there";
 }
 
 TEST_F(TextBoxTyping, CaretFollowsAppendedText)
