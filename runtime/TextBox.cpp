@@ -1,5 +1,7 @@
 #include "TextBox.h"
 
+#include "Seams.h"
+
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -65,6 +67,9 @@ std::u16string TextBox::Text() const
 
 void TextBox::SetText(const std::u16string& text)
 {
+    if (seams::beforeTextWrite) {
+        seams::beforeTextWrite();
+    }
     const OwnWrite own(writing_);
     if (const auto tail = buffer_.extend(text)) {
         // A written text is not the user's to undo, as in a native edit box,

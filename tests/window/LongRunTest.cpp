@@ -87,3 +87,31 @@ TEST_F(LongRun, ClearAfterALongTextStartsAfresh)
 
 } // namespace
 } // namespace zorbika::testing
+
+namespace zorbika::testing {
+namespace {
+
+TEST_F(LongRun, TenMillionPastedCodeUnitsStillTakePicksAndButtons)
+{
+    pick(u'а');
+    std::u16string huge;
+    huge.reserve(10'000'060);
+    while (huge.size() < 10'000'000) {
+        huge += u"Всеки избран ред добавя символ към текстовото поле \U0001F600 и т.н.\r\n";
+    }
+    huge.resize(10'000'000);
+    QApplication::clipboard()->setText(QString::fromStdU16String(huge));
+    composition().setFocus();
+    composition().moveCursor(QTextCursor::End);
+    QTest::keyClick(&composition(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(composition().Text().size(), huge.size() + 1);
+    pick(u'б');
+    press(0);
+    press(1);
+    EXPECT_EQ(composition().Text(), u"а" + huge + u"б \r\n");
+    press(2);
+    EXPECT_EQ(composition().Text(), u"");
+}
+
+} // namespace
+} // namespace zorbika::testing

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the real program under Xvfb: picks a row with the mouse, closes the
-# window through the window system and expects exit status 0.
+# Runs the real program under Xvfb with a home and XDG folders of its own:
+# picks a row with the mouse, types, closes the window through the window
+# system, and expects exit status 0 and nothing left behind.
 # Usage: end_to_end.sh ZORBIKA SEND_DELETE_WINDOW
 set -euo pipefail
 
@@ -13,22 +14,43 @@ zorbika=$1
 send_delete_window=$2
 unset QT_QPA_PLATFORM
 
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+for place in home config cache data state runtime; do
+    mkdir -m 700 "$root/$place"
+done
+export HOME=$root/home XDG_CONFIG_HOME=$root/config XDG_CACHE_HOME=$root/cache \
+    XDG_DATA_HOME=$root/data XDG_STATE_HOME=$root/state XDG_RUNTIME_DIR=$root/runtime
+
 "$zorbika" &
 pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+trap 'kill $pid 2>/dev/null || true; rm -rf "$root"' EXIT
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Зорбика' | head -n 1)
 [ -n "$window" ] || { echo "the window did not appear"; exit 1; }
 
-# Row "0" of the list is at (40, 56) inside the client area.
+# Row "0" of the list is at (40, 56) inside the client area; the composition
+# box below it has the keyboard.
 xdotool mousemove --window "$window" 40 56 click 1
+xdotool mousemove --window "$window" 200 250 click 1
+xdotool type --window "$window" --delay 20 "abc"
+xdotool key --window "$window" Return
 sleep 0.5
-kill -0 "$pid" || { echo "the program ended after a pick"; exit 1; }
+kill -0 "$pid" || { echo "the program ended before it was closed"; exit 1; }
 
 "$send_delete_window" "$window"
 status=0
 timeout 20 tail --pid="$pid" -f /dev/null || { echo "the window did not close"; exit 1; }
 wait "$pid" || status=$?
-trap - EXIT
+trap 'rm -rf "$root"' EXIT
 echo "exit status $status"
 [ "$status" -eq 0 ]
+
+# fontconfig may build its cache where the system has none; nothing else may appear.
+left=$(cd "$root" && find . -mindepth 2 | grep -v '^\./cache/fontconfig' || true)
+if [ -n "$left" ]; then
+    echo "written at run time:"
+    echo "$left"
+    exit 1
+fi
+echo "nothing written"
