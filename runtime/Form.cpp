@@ -161,6 +161,12 @@ QWidget* Form::create(const ControlDefinition& definition)
         fillBackground(*widget, *definition.backColour);
     }
     widget->setObjectName(decoded(definition.name));
+    if (!definition.accessibleName.empty()) {
+        widget->setAccessibleName(decoded(definition.accessibleName));
+    }
+    if (!definition.accessibleDescription.empty()) {
+        widget->setAccessibleDescription(decoded(definition.accessibleDescription));
+    }
     widget->setGeometry(toPixels(definition.place));
     widget->setVisible(definition.visible);
     return widget;

@@ -43,6 +43,9 @@ struct ControlDefinition {
     std::string_view text {};
     // A list box's rows.
     std::span<const std::string_view> list {};
+    // What a screen reader says of the control, and what more it may tell.
+    std::string_view accessibleName {};
+    std::string_view accessibleDescription {};
     TwipsRect place {};
     std::optional<Colour> backColour {};
     Index tabIndex = 0;

@@ -23,6 +23,15 @@ constexpr auto kNewLine = encode(u"Нов ред");
 constexpr auto kClear = encode(u"Изчисти");
 constexpr auto kFontName = encode(u"Times New Roman");
 
+// For screen readers; the buttons and the title speak their captions.
+constexpr auto kListName = encode(u"Букви и цифри");
+constexpr auto kListDescription = encode(u"Изберете буква или цифра, за да я добавите към текста");
+constexpr auto kCompositionName = encode(u"Текст");
+constexpr auto kCompositionDescription
+    = encode(u"Текстът, който подреждате: всяка избрана буква се добавя накрая");
+constexpr auto kQuotationName = encode(u"Цитат");
+constexpr auto kQuotationDescription = encode(u"Цитат за труда на първия");
+
 constexpr auto kPresetText = encode(
     u"Магнитна азбука е вид игра за деца. Състои се от няколко набора големи и малки букви, "
     u"няколко набора цифри и специални знаци. Всеки елемент от кой да е набор има магнит. Това "
@@ -97,6 +106,8 @@ const std::array kControls = {
     rt::ControlDefinition { .kind = ControlKind::ListBox,
         .name = "List1",
         .list = kRows,
+        .accessibleName = view(kListName),
+        .accessibleDescription = view(kListDescription),
         .place = { 480, 720, 1095, 1770 },
         .tabIndex = 3 },
     // The quotation box keeps its text and its place but is not shown.
@@ -104,6 +115,8 @@ const std::array kControls = {
         .name = "Text1",
         .element = 1,
         .text = view(kQuotation),
+        .accessibleName = view(kQuotationName),
+        .accessibleDescription = view(kQuotationDescription),
         .place = { 600, 3240, 6735, 1815 },
         .tabIndex = 1,
         .visible = false },
@@ -111,6 +124,8 @@ const std::array kControls = {
         .name = "Text1",
         .element = 0,
         .text = view(kPresetText),
+        .accessibleName = view(kCompositionName),
+        .accessibleDescription = view(kCompositionDescription),
         .place = { 120, 2640, 6735, 2415 },
         .tabIndex = 0,
         .verticalScrollBar = true },

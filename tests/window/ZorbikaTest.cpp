@@ -138,16 +138,29 @@ TEST_F(Picks, TypedTextIsWipedByTheFirstPickAndExtendedAfter)
     EXPECT_EQ(composition().Text(), u"съ\r\nм");
 }
 
-TEST_F(Picks, KeyboardAloneComposesAWordAndALine)
+TEST_F(Picks, KeyboardAloneComposesWordsAndALine)
 {
-    QTest::keyClick(&composition(), Qt::Key_Tab);
+    const auto key = [](Qt::Key pressed, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), pressed, modifiers);
+    };
+    key(Qt::Key_Tab);
+    ASSERT_TRUE(list().hasFocus());
     testing_support::typeText(&list(), QString::fromUtf8("Аз"));
-    QTest::keyClick(&list(), Qt::Key_Tab);
+    key(Qt::Key_Tab);
     ASSERT_TRUE(button(0).hasFocus());
-    QTest::keyClick(&button(0), Qt::Key_Space);
-    QTest::keyClick(&button(0), Qt::Key_Tab);
-    QTest::keyClick(&button(1), Qt::Key_Return);
-    EXPECT_EQ(composition().Text(), u"Аз \r\n");
+    key(Qt::Key_Space);
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(list().hasFocus());
+    testing_support::typeText(&list(), QString::fromUtf8("съм"));
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    ASSERT_TRUE(button(1).hasFocus());
+    key(Qt::Key_Return);
+    EXPECT_EQ(composition().Text(), u"Аз съм\r\n");
+    key(Qt::Key_Tab);
+    ASSERT_TRUE(button(2).hasFocus());
+    key(Qt::Key_Space);
+    EXPECT_EQ(composition().Text(), u"");
 }
 
 } // namespace
