@@ -15,6 +15,7 @@ ZORBIKA_BUILD_PACKAGES=(
 # What running the tests needs on top of the build.
 ZORBIKA_TEST_PACKAGES=(
     xvfb xauth xdotool binutils-mingw-w64-x86-64 desktop-file-utils appstream
+    dpkg-dev file lintian
 )
 
 # Installs the packages that are not installed yet; does nothing when all are.

@@ -10,7 +10,10 @@ cmake --install "$1" --prefix "$prefix" >/dev/null
 expected=(
     bin/zorbika
     share/applications/org.example.zorbika.desktop
+    share/doc/zorbika/changelog.gz
+    share/doc/zorbika/copyright
     share/icons/hicolor/32x32/apps/org.example.zorbika.png
+    share/man/man1/zorbika.1.gz
     share/metainfo/org.example.zorbika.metainfo.xml
 )
 actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
