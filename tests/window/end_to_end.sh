@@ -26,7 +26,7 @@ export HOME=$root/home XDG_CONFIG_HOME=$root/config XDG_CACHE_HOME=$root/cache \
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$root"' EXIT
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Зорбика' | head -n 1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
 [ -n "$window" ] || { echo "the window did not appear"; exit 1; }
 
 # Row "0" of the list is at (40, 56) inside the client area; the composition
