@@ -85,7 +85,7 @@ template <class Action> void measure(benchmark::State& state, Action action, boo
     Board& window = board();
     window.holding(state.range(0));
     int onLine = 0;
-    for (auto _ : state) {
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark loop
         action(window);
         window.repaint();
         if (breaksLines && ++onLine == kLineLength) {
@@ -127,7 +127,7 @@ void BM_NaivePlainTextEdit(benchmark::State& state)
     edit.show();
     (void)QTest::qWaitForWindowExposed(&edit);
     int onLine = 0;
-    for (auto _ : state) {
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark loop
         edit.setPlainText(edit.toPlainText() + QString::fromUtf8("к"));
         edit.viewport()->repaint();
         if (++onLine == kLineLength) {
