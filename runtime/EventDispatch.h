@@ -3,8 +3,6 @@
 #include <functional>
 #include <optional>
 
-class QWidget;
-
 namespace rt {
 
 // Runs an event handler. A run-time error or any other exception it throws

@@ -5,6 +5,7 @@
 #include "EventDispatch.h"
 #include "Form.h"
 #include "ListBox.h"
+#include "MessageBoxes.h"
 #include "RuntimeError.h"
 #include "SampleForm.h"
 #include "ThunRTMain.h"
@@ -23,24 +24,9 @@ namespace {
 
 int handlerRuns = 0;
 
-// Prints every message box the program shows, then presses its OK button.
-void answerMessageBoxes()
-{
-    auto* timer = new QTimer(QApplication::instance());
-    QObject::connect(timer, &QTimer::timeout, [] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box != nullptr) {
-            std::fprintf(stderr, "title=%s\ntext=%s\n", qPrintable(box->windowTitle()),
-                qPrintable(box->text()));
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    timer->start(10);
-}
-
 [[noreturn]] void runAndExit(std::unique_ptr<rt::Form> (*create)())
 {
-    answerMessageBoxes();
+    testing_support::answerMessageBoxes();
     const int status
         = rt::ThunRTMain({ .name = "Proba", .version = "1.00", .createStartupForm = create });
     std::fprintf(stderr, "runs=%d\n", handlerRuns);

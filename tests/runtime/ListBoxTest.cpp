@@ -1,7 +1,7 @@
 #include "ListBox.h"
 
 #include "RuntimeError.h"
-#include "Typing.h"
+#include "InputEvents.h"
 
 #include <QApplication>
 #include <QPushButton>

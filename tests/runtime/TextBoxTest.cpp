@@ -1,6 +1,6 @@
 #include "TextBox.h"
 
-#include "Typing.h"
+#include "InputEvents.h"
 
 #include <QApplication>
 #include <QClipboard>

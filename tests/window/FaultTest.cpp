@@ -3,6 +3,7 @@
 // ends with a non-zero status.
 
 #include "EventDispatch.h"
+#include "MessageBoxes.h"
 #include "Seams.h"
 #include "ZorbikaFixture.h"
 #include "ZorbikaProject.h"
@@ -26,28 +27,16 @@ Zorbika* theWindow()
     return nullptr;
 }
 
-// Prints each message box with the composition box's text as it stands
-// behind it, then presses OK.
-void answerMessageBoxes()
-{
-    auto* timer = new QTimer(QApplication::instance());
-    QObject::connect(timer, &QTimer::timeout, [] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        Zorbika* window = theWindow();
-        if (box != nullptr && window != nullptr) {
-            const std::u16string text = window->array<rt::TextBox>("Text1").Item(0).Text();
-            std::fprintf(stderr, "title=%s\ntext=%s\nbox=[%s]\n", qPrintable(box->windowTitle()),
-                qPrintable(box->text()), qPrintable(QString::fromStdU16String(text)));
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    timer->start(10);
-}
-
 // Runs the program, picks row 72 "к" once it shows, and exits with its status.
 [[noreturn]] void runAndPick()
 {
-    answerMessageBoxes();
+    // With the composition box's text as it stands behind the message.
+    testing_support::answerMessageBoxes([] {
+        if (Zorbika* window = theWindow()) {
+            const std::u16string text = window->array<rt::TextBox>("Text1").Item(0).Text();
+            std::fprintf(stderr, "box=[%s]\n", qPrintable(QString::fromStdU16String(text)));
+        }
+    });
     QTimer::singleShot(0, [] {
         if (Zorbika* window = theWindow()) {
             auto& list = window->control<rt::ListBox>("List1");

@@ -3,7 +3,7 @@
 #include "CommandButton.h"
 #include "ListBox.h"
 #include "TextBox.h"
-#include "Typing.h"
+#include "InputEvents.h"
 #include "Zorbika.h"
 
 #include <QApplication>
