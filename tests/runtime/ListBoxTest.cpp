@@ -33,7 +33,8 @@ protected:
         list->setClickHandler([this] { picks.push_back(list->ListIndex()); });
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     [[nodiscard]] QPoint centreOf(int row) const

@@ -194,7 +194,8 @@ TEST(TextBoxFocus, TabMovesTheFocusOnInsteadOfTyping)
     layout->addWidget(second);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     first->setFocus();
     first->SetText(u"a");
     QTest::keyClick(first, Qt::Key_Tab);

@@ -22,8 +22,11 @@ TEST(Definition, ListsTheSevenControlsInItsOrder)
 {
     std::vector<std::string> listed;
     for (const auto& control : zorbikaDefinition().controls) {
-        listed.push_back(std::string(control.name)
-            + (control.element ? "(" + std::to_string(*control.element) + ")" : ""));
+        std::string entry(control.name);
+        if (control.element) {
+            entry.append("(").append(std::to_string(*control.element)).append(")");
+        }
+        listed.push_back(entry);
     }
     EXPECT_EQ(listed,
         (std::vector<std::string> { "Command1(2)", "Command1(1)", "Command1(0)", "List1",
