@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Runs the real program under Xvfb with a home and XDG folders of its own:
-# picks a row with the mouse, types, closes the window through the window
-# system, and expects exit status 0 and nothing left behind.
+# Runs the real program under Xvfb, on a private D-Bus session, with a home and
+# XDG folders of its own: picks a row with the mouse, types, closes the window
+# through the window system, and expects exit status 0 and nothing left behind.
 # Usage: end_to_end.sh ZORBIKA SEND_DELETE_WINDOW
 set -euo pipefail
 
 if [ -z "${ZORBIKA_UNDER_XVFB:-}" ]; then
     export ZORBIKA_UNDER_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    # A private session bus: with none, libdbus may autolaunch one that writes
+    # into the home under test, and this test judges only what the program writes.
+    exec dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
 zorbika=$1
