@@ -3,8 +3,9 @@
 // no runtime layer, no text encoding at run time.
 
 #include "CharacterList.h"
-#include "Units.h"
+#include "QtUnits.h"
 #include "Windows1251.h"
+#include "ZorbikaControls.h"
 #include "ZorbikaDefinition.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@
 
 namespace {
 
+namespace names = zorbika::names;
+
 const rt::ControlDefinition& controlOf(std::string_view name, std::optional<rt::Index> element)
 {
     for (const auto& control : zorbika::zorbikaDefinition().controls) {
@@ -30,7 +33,7 @@ const rt::ControlDefinition& controlOf(std::string_view name, std::optional<rt::
 
 QRect placeOf(std::string_view name, std::optional<rt::Index> element = std::nullopt)
 {
-    return rt::toPixels(controlOf(name, element).place);
+    return rt::toQRect(controlOf(name, element).place);
 }
 
 // The floor shows the same texts, so it takes them from the same definition;
@@ -45,26 +48,30 @@ QString textOf(std::string_view name, std::optional<rt::Index> element)
 int main(int argc, char** argv)
 {
     const QApplication application(argc, argv);
+    const rt::FormDefinition& definition = zorbika::zorbikaDefinition();
     QWidget window;
-    window.setFixedSize(461, 345);
-    window.setFont(QFont("Times New Roman", 12));
+    window.setFixedSize(
+        rt::twipsToPixels(definition.clientWidth), rt::twipsToPixels(definition.clientHeight));
+    QFont font(QString::fromStdU16String(rt::windows1251::decode(definition.font.name)));
+    font.setPointSize(definition.font.points);
+    window.setFont(font);
 
     auto* list = new QListWidget(&window);
-    list->setGeometry(placeOf("List1"));
+    list->setGeometry(placeOf(names::List1.name));
     QStringList rows;
     for (std::size_t row = 0; row < board::kCharacterRowCount; ++row) {
         rows.append(QString::fromStdU16String(std::u16string(board::characterRow(row))));
     }
     list->addItems(rows);
 
-    auto* text = new QPlainTextEdit(textOf("Text1", 0), &window);
-    text->setGeometry(placeOf("Text1", 0));
+    auto* text = new QPlainTextEdit(textOf(names::Text1.name, names::kCompositionBox), &window);
+    text->setGeometry(placeOf(names::Text1.name, names::kCompositionBox));
     for (rt::Index i = 0; i < 3; ++i) {
-        auto* button = new QPushButton(textOf("Command1", i), &window);
-        button->setGeometry(placeOf("Command1", i));
+        auto* button = new QPushButton(textOf(names::Command1.name, i), &window);
+        button->setGeometry(placeOf(names::Command1.name, i));
     }
-    auto* title = new QLabel(textOf("Label1", 0), &window);
-    title->setGeometry(placeOf("Label1", 0));
+    auto* title = new QLabel(textOf(names::Label1.name, 0), &window);
+    title->setGeometry(placeOf(names::Label1.name, 0));
     // Where Zorbika opens: in the middle of the screen.
     window.setGeometry(QStyle::alignedRect(
         Qt::LeftToRight, Qt::AlignCenter, window.size(), window.screen()->availableGeometry()));

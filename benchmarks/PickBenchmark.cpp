@@ -2,10 +2,10 @@
 // with the text box's layout and one repaint, as the composed text grows;
 // beside the obvious port that rewrites a whole QPlainTextEdit per pick.
 
-#include "CommandButton.h"
-#include "ListBox.h"
-#include "TextBox.h"
+#include "Session.h"
+#include "Widgets.h"
 #include "Zorbika.h"
+#include "ZorbikaControls.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -36,17 +36,20 @@ public:
     {
         form_.load();
         form_.showForm();
-        (void)QTest::qWaitForWindowExposed(&form_);
+        (void)QTest::qWaitForWindowExposed(&rt::widgetOf(form_));
         list().scrollToItem(list().item(72));
         rowCentre_ = list().visualItemRect(list().item(72)).center();
         pick(); // past the first pick's wipe
     }
 
-    rt::TextBox& composition() { return form_.array<rt::TextBox>("Text1").Item(0); }
-    rt::ListBox& list() { return form_.control<rt::ListBox>("List1"); }
-    rt::CommandButton& button(rt::Index index)
+    rt::TextBoxWidget& composition()
     {
-        return form_.array<rt::CommandButton>("Command1").Item(index);
+        return rt::widgetOf(form_.Text1.Item(zorbika::names::kCompositionBox));
+    }
+    rt::ListBoxWidget& list() { return rt::widgetOf(form_.List1); }
+    rt::CommandButtonWidget& button(rt::Index index)
+    {
+        return rt::widgetOf(form_.Command1.Item(index));
     }
 
     void holding(std::int64_t units)
@@ -60,7 +63,8 @@ public:
     void repaint() { composition().viewport()->repaint(); }
 
 private:
-    zorbika::Zorbika form_;
+    rt::Session session_ { u"Zorbika" };
+    zorbika::Zorbika form_ { session_ };
     QPoint rowCentre_;
 };
 

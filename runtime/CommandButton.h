@@ -1,30 +1,19 @@
 #pragma once
 
-#include <QColor>
-#include <QPushButton>
+#include "Control.h"
+#include "FormDefinition.h"
+
 #include <functional>
-#include <optional>
 
 namespace rt {
 
 // A push button. Click is raised by the mouse, Space or Enter. A button with
 // a back colour shows it over its whole face, whatever the platform's style.
-class CommandButton final : public QPushButton {
-    Q_OBJECT
-
+class CommandButton : public Control {
 public:
-    explicit CommandButton(QWidget* parent = nullptr);
+    static constexpr ControlKind kKind = ControlKind::CommandButton;
 
-    void setClickHandler(std::function<void()> handler) { click_ = std::move(handler); }
-    void setBackColour(const QColor& colour);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    std::function<void()> click_;
-    std::optional<QColor> backColour_;
+    virtual void setClickHandler(std::function<void()> handler) = 0;
 };
 
 } // namespace rt

@@ -3,7 +3,6 @@
 #include "Index.h"
 #include "RuntimeError.h"
 
-#include <functional>
 #include <map>
 #include <vector>
 
@@ -12,10 +11,7 @@ namespace rt {
 // Controls that share one name, told apart by their element index.
 template <class Control> class ControlArray {
 public:
-    // Gives the element, making it first if need be.
-    using Resolver = std::function<Control&()>;
-
-    void add(Index index, Resolver element) { elements_[index] = std::move(element); }
+    void add(Index index, Control& element) { elements_[index] = &element; }
 
     // The element `index`; run-time error 340 when there is none.
     [[nodiscard]] Control& Item(Index index) const
@@ -24,7 +20,7 @@ public:
         if (found == elements_.end()) {
             throw RuntimeError(RuntimeError::kControlArrayElementMissing);
         }
-        return found->second();
+        return *found->second;
     }
 
     [[nodiscard]] std::vector<Index> indices() const
@@ -37,8 +33,10 @@ public:
         return all;
     }
 
+    [[nodiscard]] bool empty() const { return elements_.empty(); }
+
 private:
-    std::map<Index, Resolver> elements_;
+    std::map<Index, Control*> elements_;
 };
 
 } // namespace rt

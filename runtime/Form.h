@@ -1,48 +1,65 @@
 #pragma once
 
+#include "Control.h"
 #include "ControlArray.h"
+#include "ControlName.h"
 #include "FormDefinition.h"
 
-#include <QWidget>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
 
 namespace rt {
 
-// A form built from its definition: its controls with their contents, places
-// and tab order. The code behind a form reaches the controls by name. A
-// hidden control is made only when code first reaches it: until then there
-// is nothing of it to show.
-class Form : public QWidget {
-    Q_OBJECT
+class FormWindow;
+class Session;
 
+// A form's code names a control its definition lacks, or takes one for
+// another kind: a fault of the program, not of the user's input.
+class DefinitionError : public std::logic_error {
 public:
-    explicit Form(const FormDefinition& definition, QWidget* parent = nullptr);
+    using std::logic_error::logic_error;
+};
 
-    // The control array `name`, whose elements are all of type Control.
-    template <class Control> [[nodiscard]] ControlArray<Control> array(std::string_view name)
+// A form built from its definition: its window and every control with its
+// contents, place and tab order, made at once and kept for the form's life.
+// The code behind a form resolves its controls by their typed names.
+class Form {
+public:
+    Form(Session& session, const FormDefinition& definition);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    Form(Form&&) = delete;
+    Form& operator=(Form&&) = delete;
+    virtual ~Form();
+
+    // The control array `name`; DefinitionError when the definition has no
+    // such array or an element of another kind.
+    template <class Kind> [[nodiscard]] ControlArray<Kind> array(ArrayName<Kind> name) const
     {
-        ControlArray<Control> result;
-        for (std::size_t i = 0; i < controls_.size(); ++i) {
-            const ControlDefinition& definition = *controls_[i].definition;
-            if (definition.name == name && definition.element) {
-                result.add(*definition.element, [this, i]() -> Control& { return as<Control>(i); });
+        ControlArray<Kind> result;
+        for (const Entry& entry : entries_) {
+            if (entry.definition->name == name.name) {
+                result.add(arrayElement(entry, Kind::kKind), static_cast<Kind&>(*entry.control));
             }
+        }
+        if (result.empty()) {
+            throw missing(name.name);
         }
         return result;
     }
 
-    // The single control `name`.
-    template <class Control> [[nodiscard]] Control& control(std::string_view name)
+    // The single control `name`; DefinitionError as above.
+    template <class Kind> [[nodiscard]] Kind& control(ControlName<Kind> name) const
     {
-        for (std::size_t i = 0; i < controls_.size(); ++i) {
-            if (controls_[i].definition->name == name && !controls_[i].definition->element) {
-                return as<Control>(i);
+        for (const Entry& entry : entries_) {
+            if (entry.definition->name == name.name) {
+                return static_cast<Kind&>(single(entry, Kind::kKind));
             }
         }
-        throw std::logic_error("no such control in the form definition");
+        throw missing(name.name);
     }
 
     void setLoadHandler(std::function<void()> handler) { load_ = std::move(handler); }
@@ -51,31 +68,26 @@ public:
     // Shows the form with the focus on the first control of the tab order.
     void showForm();
 
+    [[nodiscard]] Session& session() const { return session_; }
+    // The platform's window, for the platform's own code and its tests.
+    [[nodiscard]] FormWindow& window() const { return *window_; }
+
 private:
-    struct Created {
+    struct Entry {
         const ControlDefinition* definition;
-        // Null for a hidden control that nothing has reached yet.
-        QWidget* widget;
+        Control* control;
     };
 
-    template <class Control> Control& as(std::size_t which)
-    {
-        auto* control = qobject_cast<Control*>(widgetOf(which));
-        if (control == nullptr) {
-            throw std::logic_error("control of another kind in the form definition");
-        }
-        return *control;
-    }
+    [[nodiscard]] Index arrayElement(const Entry& entry, ControlKind kind) const;
+    [[nodiscard]] Control& single(const Entry& entry, ControlKind kind) const;
+    [[nodiscard]] DefinitionError missing(std::string_view name) const;
 
-    QWidget* widgetOf(std::size_t which);
-    QWidget* create(const ControlDefinition& definition);
-    // Stacks the controls made so far in definition order, the last on top.
-    void restack();
-
+    Session& session_;
+    const FormDefinition& definition_;
+    std::unique_ptr<FormWindow> window_;
     // In definition order.
-    std::vector<Created> controls_;
+    std::vector<Entry> entries_;
     std::function<void()> load_;
-    bool startCentred_ = false;
 };
 
 } // namespace rt

@@ -29,6 +29,8 @@ struct FontDefinition {
     bool italic = false;
     bool underline = false;
     bool strikeout = false;
+    // The character set a platform's font mapper asks the font for; 204 is
+    // Cyrillic. Where a platform picks glyphs by character, it has no use.
     int charset = 0;
 };
 

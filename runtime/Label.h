@@ -1,18 +1,14 @@
 #pragma once
 
-#include <QLabel>
+#include "Control.h"
+#include "FormDefinition.h"
 
 namespace rt {
 
 // A label: a caption the user cannot change or focus.
-class Label final : public QLabel {
-    Q_OBJECT
-
+class Label : public Control {
 public:
-    explicit Label(QWidget* parent = nullptr)
-        : QLabel(parent)
-    {
-    }
+    static constexpr ControlKind kKind = ControlKind::Label;
 };
 
 } // namespace rt

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TextBuffer.h"
+#include "Control.h"
+#include "FormDefinition.h"
 
-#include <QPlainTextEdit>
 #include <string>
 
 namespace rt {
@@ -10,26 +10,12 @@ namespace rt {
 // A multi-line text box. Its Text is exact: reading it gives back every code
 // unit last written, CR LF pairs and all, plus what the user typed since; a
 // typed Enter adds CR LF. Changing the text starts no event.
-class TextBox final : public QPlainTextEdit {
-    Q_OBJECT
-
+class TextBox : public Control {
 public:
-    explicit TextBox(QWidget* parent = nullptr);
-    // A box holding `text` from the start, shown from its top.
-    TextBox(const std::u16string& text, QWidget* parent);
+    static constexpr ControlKind kKind = ControlKind::TextBox;
 
-    [[nodiscard]] std::u16string Text() const;
-    void SetText(const std::u16string& text);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void followDocumentChange(int position, int removed, int added);
-
-    TextBuffer buffer_;
-    // True while this class itself writes to the document.
-    bool writing_ = false;
+    [[nodiscard]] virtual std::u16string Text() const = 0;
+    virtual void SetText(const std::u16string& text) = 0;
 };
 
 } // namespace rt

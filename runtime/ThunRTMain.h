@@ -6,6 +6,7 @@
 namespace rt {
 
 class Form;
+class Session;
 
 // What the start function needs to know of a program.
 struct ProjectDescription {
@@ -16,7 +17,7 @@ struct ProjectDescription {
     // The desktop entry's name, where the platform has such entries.
     std::string_view desktopFileName {};
     // Creates the start-up form with its controls and their contents.
-    std::unique_ptr<Form> (*createStartupForm)() = nullptr;
+    std::unique_ptr<Form> (*createStartupForm)(Session& session) = nullptr;
 };
 
 // Starts the program: creates the start-up form, raises its Load, shows it

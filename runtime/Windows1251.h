@@ -47,13 +47,16 @@ inline constexpr std::array<char16_t, 128> kHighHalf = {
     return -1;
 }
 
-// The bytes of a UTF-16 literal, without its terminating zero. Use it where a
-// constant is initialised, so that a character outside the code page stops
-// the compiler here.
-template <std::size_t N> consteval std::array<char, N - 1> encode(const char16_t (&text)[N])
+// The bytes of `text`, which holds N code units. Use it where a constant is
+// initialised, so that a character outside the code page stops the compiler
+// here.
+template <std::size_t N> consteval std::array<char, N> encode(std::u16string_view text)
 {
-    std::array<char, N - 1> bytes {};
-    for (std::size_t i = 0; i + 1 < N; ++i) {
+    if (text.size() != N) {
+        throw "the text is not N code units long";
+    }
+    std::array<char, N> bytes {};
+    for (std::size_t i = 0; i < N; ++i) {
         const int byte = byteOf(text[i]);
         if (byte < 0) {
             throw "character outside Windows-1251";
@@ -61,6 +64,12 @@ template <std::size_t N> consteval std::array<char, N - 1> encode(const char16_t
         bytes[i] = static_cast<char>(byte);
     }
     return bytes;
+}
+
+// The bytes of a UTF-16 literal, without its terminating zero.
+template <std::size_t N> consteval std::array<char, N - 1> encode(const char16_t (&text)[N])
+{
+    return encode<N - 1>(std::u16string_view(text, N - 1));
 }
 
 template <std::size_t N>

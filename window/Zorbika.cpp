@@ -1,21 +1,22 @@
 #include "Zorbika.h"
 
+#include "ZorbikaControls.h"
 #include "ZorbikaDefinition.h"
+
+#include <type_traits>
 
 namespace zorbika {
 
-namespace {
+// The board and the runtime speak of the same 16-bit indices.
+static_assert(std::is_same_v<board::Index, rt::Index>);
+static_assert(board::kNoRow == rt::kNoSelection);
 
-// The composition box is element 0 of Text1.
-constexpr board::Index kCompositionBox = 0;
-
-} // namespace
-
-Zorbika::Zorbika()
-    : rt::Form(zorbikaDefinition())
-    , Text1(array<rt::TextBox>("Text1"))
-    , List1(control<rt::ListBox>("List1"))
-    , Command1(array<rt::CommandButton>("Command1"))
+Zorbika::Zorbika(rt::Session& session)
+    : rt::Form(session, zorbikaDefinition())
+    , Text1(array(names::Text1))
+    , List1(control(names::List1))
+    , Command1(array(names::Command1))
+    , Label1(array(names::Label1))
 {
     setLoadHandler([this] { board_.Form_Load(); });
     List1.setClickHandler([this] { board_.List1_Click(); });
@@ -26,12 +27,12 @@ Zorbika::Zorbika()
 
 board::Text Zorbika::compositionText()
 {
-    return Text1.Item(kCompositionBox).Text();
+    return Text1.Item(names::kCompositionBox).Text();
 }
 
 void Zorbika::setCompositionText(const board::Text& text)
 {
-    Text1.Item(kCompositionBox).SetText(text);
+    Text1.Item(names::kCompositionBox).SetText(text);
 }
 
 board::Index Zorbika::listIndex()

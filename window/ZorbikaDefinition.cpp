@@ -3,6 +3,7 @@
 #include "CharacterList.h"
 #include "Version.h"
 #include "Windows1251.h"
+#include "ZorbikaControls.h"
 #include "icon/zorbika.xpm"
 
 #include <array>
@@ -54,17 +55,7 @@ constexpr auto kQuotation
              u"не оценява колко трудно е било. \r\n");
 
 // The character list, one byte a row.
-constexpr auto kRowBytes = [] {
-    std::array<char, board::kCharacterRowCount> bytes {};
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const int byte = rt::windows1251::byteOf(board::kCharacterRows[i]);
-        if (byte < 0) {
-            throw "character outside Windows-1251";
-        }
-        bytes[i] = static_cast<char>(byte);
-    }
-    return bytes;
-}();
+constexpr auto kRowBytes = encode<board::kCharacterRowCount>(board::kCharacterRows);
 
 constexpr auto kRows = [] {
     std::array<std::string_view, board::kCharacterRowCount> rows {};
@@ -79,58 +70,56 @@ constexpr rt::Colour kOrange = 0x0080C0FF;
 constexpr rt::Colour kGreen = 0x0000FF00;
 constexpr rt::Colour kRed = 0x000000FF;
 
-using rt::ControlKind;
-
 const std::array kControls = {
-    rt::ControlDefinition { .kind = ControlKind::CommandButton,
-        .name = "Command1",
+    rt::ControlDefinition { .kind = names::Command1.kind(),
+        .name = names::Command1.name,
         .element = 2,
         .text = view(kClear),
         .place = { 4800, 2040, 1695, 375 },
         .backColour = kRed,
         .tabIndex = 6 },
-    rt::ControlDefinition { .kind = ControlKind::CommandButton,
-        .name = "Command1",
+    rt::ControlDefinition { .kind = names::Command1.kind(),
+        .name = names::Command1.name,
         .element = 1,
         .text = view(kNewLine),
         .place = { 3480, 1440, 1695, 375 },
         .backColour = kGreen,
         .tabIndex = 5 },
-    rt::ControlDefinition { .kind = ControlKind::CommandButton,
-        .name = "Command1",
+    rt::ControlDefinition { .kind = names::Command1.kind(),
+        .name = names::Command1.name,
         .element = 0,
         .text = view(kSpace),
         .place = { 2400, 840, 1695, 375 },
         .backColour = kGreen,
         .tabIndex = 4 },
-    rt::ControlDefinition { .kind = ControlKind::ListBox,
-        .name = "List1",
+    rt::ControlDefinition { .kind = names::List1.kind(),
+        .name = names::List1.name,
         .list = kRows,
         .accessibleName = view(kListName),
         .accessibleDescription = view(kListDescription),
         .place = { 480, 720, 1095, 1770 },
         .tabIndex = 3 },
     // The quotation box keeps its text and its place but is not shown.
-    rt::ControlDefinition { .kind = ControlKind::TextBox,
-        .name = "Text1",
-        .element = 1,
+    rt::ControlDefinition { .kind = names::Text1.kind(),
+        .name = names::Text1.name,
+        .element = names::kQuotationBox,
         .text = view(kQuotation),
         .accessibleName = view(kQuotationName),
         .accessibleDescription = view(kQuotationDescription),
         .place = { 600, 3240, 6735, 1815 },
         .tabIndex = 1,
         .visible = false },
-    rt::ControlDefinition { .kind = ControlKind::TextBox,
-        .name = "Text1",
-        .element = 0,
+    rt::ControlDefinition { .kind = names::Text1.kind(),
+        .name = names::Text1.name,
+        .element = names::kCompositionBox,
         .text = view(kPresetText),
         .accessibleName = view(kCompositionName),
         .accessibleDescription = view(kCompositionDescription),
         .place = { 120, 2640, 6735, 2415 },
         .tabIndex = 0,
         .verticalScrollBar = true },
-    rt::ControlDefinition { .kind = ControlKind::Label,
-        .name = "Label1",
+    rt::ControlDefinition { .kind = names::Label1.kind(),
+        .name = names::Label1.name,
         .element = 0,
         .text = view(kTitle),
         .place = { 1680, 0, 3495, 375 },

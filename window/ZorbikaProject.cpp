@@ -7,9 +7,9 @@ namespace zorbika {
 
 namespace {
 
-std::unique_ptr<rt::Form> createZorbika()
+std::unique_ptr<rt::Form> createZorbika(rt::Session& session)
 {
-    return std::make_unique<Zorbika>();
+    return std::make_unique<Zorbika>(session);
 }
 
 const rt::ProjectDescription kProject {

@@ -1,47 +1,59 @@
-// A run-time error ends the program after its message; these run the start
-// function in a child process and read what the message box said.
+// A run-time error ends the run after its message: these run the start
+// function and read what the message box said and what it returned.
 
-#include "CommandButton.h"
-#include "EventDispatch.h"
 #include "Form.h"
-#include "ListBox.h"
 #include "MessageBoxes.h"
 #include "RuntimeError.h"
 #include "SampleForm.h"
+#include "Session.h"
 #include "ThunRTMain.h"
+#include "Widgets.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <cstdio>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <new>
 
 namespace {
 
+using testing_support::MessageBoxAnswerer;
+
 int handlerRuns = 0;
 
-[[noreturn]] void runAndExit(std::unique_ptr<rt::Form> (*create)())
-{
-    testing_support::answerMessageBoxes();
-    const int status
-        = rt::ThunRTMain({ .name = "Proba", .version = "1.00", .createStartupForm = create });
-    std::fprintf(stderr, "runs=%d\n", handlerRuns);
-    std::exit(status);
-}
+// Runs the start function with a form that `create` makes; answers its
+// message boxes and returns its status.
+class ErrorReport : public ::testing::Test {
+protected:
+    void SetUp() override { handlerRuns = 0; }
 
-void clickSoon(QWidget& viewport, QPoint at)
+    int run(std::unique_ptr<rt::Form> (*create)(rt::Session&))
+    {
+        return rt::ThunRTMain({ .name = "Proba", .version = "1.00", .createStartupForm = create });
+    }
+
+    [[nodiscard]] QString onlyMessage() const
+    {
+        EXPECT_EQ(answerer.seen().size(), 1U);
+        if (answerer.seen().empty()) {
+            return {};
+        }
+        EXPECT_EQ(answerer.seen().front().title, "Proba");
+        return answerer.seen().front().text;
+    }
+
+    MessageBoxAnswerer answerer;
+};
+
+void clickSoon(QWidget& widget, QPoint at)
 {
     QTimer::singleShot(
-        0, &viewport, [&viewport, at] { QTest::mouseClick(&viewport, Qt::LeftButton, {}, at); });
+        0, &widget, [&widget, at] { QTest::mouseClick(&widget, Qt::LeftButton, {}, at); });
 }
 
-std::unique_ptr<rt::Form> failingOnLoad()
+std::unique_ptr<rt::Form> failingOnLoad(rt::Session& session)
 {
-    auto form = std::make_unique<rt::Form>(sample::kForm);
+    auto form = std::make_unique<rt::Form>(session, sample::kForm);
     form->setLoadHandler([] {
         ++handlerRuns;
         throw rt::RuntimeError(rt::RuntimeError::kControlArrayElementMissing);
@@ -49,71 +61,110 @@ std::unique_ptr<rt::Form> failingOnLoad()
     return form;
 }
 
-std::unique_ptr<rt::Form> failingOnEveryPick()
+std::unique_ptr<rt::Form> failingOnEveryPick(rt::Session& session)
 {
-    auto form = std::make_unique<rt::Form>(sample::kForm);
-    auto& list = form->control<rt::ListBox>("List1");
+    auto form = std::make_unique<rt::Form>(session, sample::kForm);
+    auto& list = form->control(sample::List1);
     list.setClickHandler([&list] {
         ++handlerRuns;
         (void)list.List(7);
     });
-    const QPoint row = list.visualItemRect(list.item(0)).center();
-    clickSoon(*list.viewport(), row);
-    clickSoon(*list.viewport(), row);
+    auto& widget = rt::widgetOf(list);
+    const QPoint row = widget.visualItemRect(widget.item(0)).center();
+    clickSoon(*widget.viewport(), row);
+    clickSoon(*widget.viewport(), row);
     return form;
 }
 
-std::unique_ptr<rt::Form> runningOutOfMemory()
+std::unique_ptr<rt::Form> runningOutOfMemory(rt::Session& session)
 {
-    auto form = std::make_unique<rt::Form>(sample::kForm);
-    auto& button = form->array<rt::CommandButton>("Command1").Item(1);
+    auto form = std::make_unique<rt::Form>(session, sample::kForm);
+    auto& button = form->array(sample::Command1).Item(1);
     button.setClickHandler([] {
         ++handlerRuns;
         throw std::bad_alloc();
     });
-    clickSoon(button, QPoint(5, 5));
+    clickSoon(rt::widgetOf(button), QPoint(5, 5));
     return form;
 }
 
-std::unique_ptr<rt::Form> failingToBeCreated()
+std::unique_ptr<rt::Form> failingToBeCreated(rt::Session& /*session*/)
 {
     throw rt::RuntimeError(rt::RuntimeError::kOutOfMemory);
 }
 
-std::unique_ptr<rt::Form> closedByTheUser()
+std::unique_ptr<rt::Form> closedByTheUser(rt::Session& session)
 {
-    auto form = std::make_unique<rt::Form>(sample::kForm);
-    QTimer::singleShot(0, form.get(), &QWidget::close);
+    auto form = std::make_unique<rt::Form>(session, sample::kForm);
+    QTimer::singleShot(0, &form->window(), &QWidget::close);
     return form;
 }
 
-TEST(ErrorReport, ErrorInLoadEndsBeforeTheFormShows)
+TEST_F(ErrorReport, ErrorInLoadEndsBeforeTheFormShows)
 {
-    EXPECT_EXIT(runAndExit(&failingOnLoad), ::testing::ExitedWithCode(rt::kErrorExitStatus),
-        "title=Proba\ntext=Грешка по време на изпълнение '340':.*runs=1");
+    EXPECT_EQ(run(&failingOnLoad), rt::kErrorExitStatus);
+    EXPECT_TRUE(onlyMessage().startsWith(QString::fromUtf8("Грешка по време на изпълнение '340':")));
+    EXPECT_EQ(handlerRuns, 1);
 }
 
-TEST(ErrorReport, ErrorInAClickEndsTheProgramAndNoHandlerRunsAfter)
+TEST_F(ErrorReport, ErrorInAClickEndsTheProgramAndNoHandlerRunsAfter)
 {
-    EXPECT_EXIT(runAndExit(&failingOnEveryPick), ::testing::ExitedWithCode(rt::kErrorExitStatus),
-        "text=Грешка по време на изпълнение '381':\n\nНевалиден индекс.*runs=1");
+    EXPECT_EQ(run(&failingOnEveryPick), rt::kErrorExitStatus);
+    EXPECT_TRUE(onlyMessage().startsWith(
+        QString::fromUtf8("Грешка по време на изпълнение '381':\n\nНевалиден индекс")));
+    EXPECT_EQ(handlerRuns, 1);
 }
 
-TEST(ErrorReport, OutOfMemoryIsError7)
+TEST_F(ErrorReport, OutOfMemoryIsError7)
 {
-    EXPECT_EXIT(runAndExit(&runningOutOfMemory), ::testing::ExitedWithCode(rt::kErrorExitStatus),
-        "'7':\n\nНедостатъчно памет.*runs=1");
+    EXPECT_EQ(run(&runningOutOfMemory), rt::kErrorExitStatus);
+    EXPECT_TRUE(onlyMessage().endsWith(QString::fromUtf8("'7':\n\nНедостатъчно памет")));
+    EXPECT_EQ(handlerRuns, 1);
 }
 
-TEST(ErrorReport, FailureToCreateTheFormIsReported)
+TEST_F(ErrorReport, FailureToCreateTheFormIsReported)
 {
-    EXPECT_EXIT(
-        runAndExit(&failingToBeCreated), ::testing::ExitedWithCode(rt::kErrorExitStatus), "'7'");
+    EXPECT_EQ(run(&failingToBeCreated), rt::kErrorExitStatus);
+    EXPECT_TRUE(onlyMessage().contains("'7'"));
 }
 
-TEST(ErrorReport, ClosingTheFormEndsWithStatusZero)
+TEST_F(ErrorReport, ClosingTheFormEndsWithStatusZero)
 {
-    EXPECT_EXIT(runAndExit(&closedByTheUser), ::testing::ExitedWithCode(0), "runs=0");
+    EXPECT_EQ(run(&closedByTheUser), 0);
+    EXPECT_TRUE(answerer.seen().empty());
+    EXPECT_EQ(handlerRuns, 0);
+}
+
+TEST(Session, AfterAnErrorNoHandlerRunsAgain)
+{
+    const MessageBoxAnswerer answerer;
+    rt::Session session(u"Proba");
+    int runs = 0;
+    session.raiseEvent([&runs] {
+        ++runs;
+        throw rt::RuntimeError(rt::RuntimeError::kInvalidPropertyArrayIndex);
+    });
+    session.raiseEvent([&runs] { ++runs; });
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(session.endStatus(), rt::kErrorExitStatus);
+    EXPECT_EQ(answerer.seen().size(), 1U);
+    EXPECT_EQ(rt::Session(u"Proba").endStatus(), std::nullopt) << "each run has its own end";
+}
+
+TEST(Session, AnUnknownExceptionIsError51)
+{
+    const MessageBoxAnswerer answerer;
+    rt::Session session(u"Proba");
+    session.raiseEvent([] { throw 42; });
+    ASSERT_EQ(answerer.seen().size(), 1U);
+    EXPECT_TRUE(answerer.seen().front().text.contains("'51'"));
+}
+
+TEST(Session, AFaultOfTheProgramEndsItWithItsText)
+{
+    rt::Session session(u"Proba");
+    EXPECT_DEATH(session.raiseEvent([] { throw rt::DefinitionError("no control named 'Lis1'"); }),
+        "no control named 'Lis1'");
 }
 
 } // namespace

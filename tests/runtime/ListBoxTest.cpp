@@ -1,6 +1,7 @@
-#include "ListBox.h"
+#include "ListBoxWidget.h"
 
 #include "RuntimeError.h"
+#include "Session.h"
 #include "InputEvents.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@
 namespace {
 
 using rt::Index;
-using rt::ListBox;
+using ListBox = rt::ListBoxWidget;
 
 // More rows than the list shows, so that it scrolls.
 const std::vector<std::u16string> kRows = { u"0", u"1", u"2", u"a", u"b", u"A", u"м", u"а", u"т",
@@ -47,9 +48,10 @@ protected:
 
     void key(Qt::Key key) { QTest::keyClick(list, key); }
 
+    rt::Session session { u"Проба" };
     QWidget window;
     QPushButton* before = new QPushButton("before");
-    ListBox* list = new ListBox;
+    ListBox* list = new ListBox(session);
     std::vector<Index> picks;
 };
 
@@ -180,7 +182,8 @@ TEST_F(ListBoxKeys, TabbingInPicksNothingAndTheFirstMoveSelectsTheFocusRow)
 
 TEST(ListBoxRows, ReadsRowsAndRefusesIndicesOutsideTheList)
 {
-    ListBox list;
+    rt::Session session(u"Проба");
+    ListBox list(session);
     list.setRows({ u"x", u"\U0001F600" });
     EXPECT_EQ(list.List(0), u"x");
     EXPECT_EQ(list.List(1), u"\U0001F600");

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "CommandButton.h"
+#include "ControlName.h"
 #include "FormDefinition.h"
+#include "Label.h"
+#include "ListBox.h"
+#include "TextBox.h"
 #include "Windows1251.h"
 
 #include <array>
@@ -9,6 +14,11 @@
 namespace sample {
 
 // A small form of every kind of control, for the runtime's own tests.
+inline constexpr rt::ArrayName<rt::TextBox> Text1 { "Text1" };
+inline constexpr rt::ControlName<rt::ListBox> List1 { "List1" };
+inline constexpr rt::ArrayName<rt::CommandButton> Command1 { "Command1" };
+inline constexpr rt::ArrayName<rt::Label> Label1 { "Label1" };
+
 inline constexpr auto kCaption = rt::windows1251::encode(u"Проба");
 inline constexpr auto kGreeting = rt::windows1251::encode(u"Здравей\r\nсвят\r\n");
 inline constexpr auto kOk = rt::windows1251::encode(u"Добре");
@@ -18,33 +28,33 @@ inline constexpr std::array<std::string_view, 2> kRows
     = { rt::windows1251::view(kRowX), rt::windows1251::view(kRowY) };
 
 inline constexpr std::array kControls = {
-    rt::ControlDefinition { .kind = rt::ControlKind::CommandButton,
-        .name = "Command1",
+    rt::ControlDefinition { .kind = Command1.kind(),
+        .name = Command1.name,
         .element = 1,
         .text = rt::windows1251::view(kOk),
         .place = { 1500, 150, 1500, 375 },
         .backColour = 0x000000FF,
         .tabIndex = 2 },
-    rt::ControlDefinition { .kind = rt::ControlKind::ListBox,
-        .name = "List1",
+    rt::ControlDefinition { .kind = List1.kind(),
+        .name = List1.name,
         .list = kRows,
         .place = { 150, 150, 1200, 1500 },
         .tabIndex = 1 },
-    rt::ControlDefinition { .kind = rt::ControlKind::TextBox,
-        .name = "Text1",
+    rt::ControlDefinition { .kind = Text1.kind(),
+        .name = Text1.name,
         .element = 3,
         .text = rt::windows1251::view(kGreeting),
         .place = { 150, 1800, 3000, 900 },
         .tabIndex = 3,
         .visible = false },
-    rt::ControlDefinition { .kind = rt::ControlKind::TextBox,
-        .name = "Text1",
+    rt::ControlDefinition { .kind = Text1.kind(),
+        .name = Text1.name,
         .element = 0,
         .text = rt::windows1251::view(kGreeting),
         .place = { 150, 1800, 3000, 900 },
         .tabIndex = 0 },
-    rt::ControlDefinition { .kind = rt::ControlKind::Label,
-        .name = "Label1",
+    rt::ControlDefinition { .kind = Label1.kind(),
+        .name = Label1.name,
         .element = 0,
         .text = rt::windows1251::view(kCaption),
         .place = { 3000, 0, 1000, 300 },

@@ -1,4 +1,6 @@
-#include "TextBox.h"
+#include "TextBoxWidget.h"
+
+#include "Session.h"
 
 #include "InputEvents.h"
 
@@ -11,7 +13,7 @@
 
 namespace {
 
-using rt::TextBox;
+using TextBox = rt::TextBoxWidget;
 
 class TextBoxTest : public ::testing::Test {
 protected:
@@ -29,7 +31,8 @@ protected:
         box.setTextCursor(cursor);
     }
 
-    TextBox box;
+    rt::Session session { u"Проба" };
+    TextBox box { session };
 };
 
 using TextBoxExactness = TextBoxTest;
@@ -188,8 +191,9 @@ TEST(TextBoxFocus, TabMovesTheFocusOnInsteadOfTyping)
 {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
-    auto* first = new TextBox;
-    auto* second = new TextBox;
+    rt::Session session(u"Проба");
+    auto* first = new TextBox(session);
+    auto* second = new TextBox(session);
     layout->addWidget(first);
     layout->addWidget(second);
     window.show();

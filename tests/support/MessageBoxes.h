@@ -4,29 +4,46 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <cstdio>
 #include <functional>
+#include <vector>
 
 namespace testing_support {
 
-// For tests in a child process: prints every message box the program shows
-// (its title and text, then whatever `alsoPrint` adds) to stderr, where the
-// death test reads it, and presses OK.
-inline void answerMessageBoxes(std::function<void()> alsoPrint = {})
-{
-    auto* timer = new QTimer(QApplication::instance());
-    QObject::connect(timer, &QTimer::timeout, [alsoPrint = std::move(alsoPrint)] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box != nullptr) {
-            std::fprintf(stderr, "title=%s\ntext=%s\n", qPrintable(box->windowTitle()),
-                qPrintable(box->text()));
-            if (alsoPrint) {
-                alsoPrint();
+// What a message box said.
+struct Message {
+    QString title;
+    QString text;
+
+    friend bool operator==(const Message&, const Message&) = default;
+};
+
+// Answers the message boxes the program shows while it lives: notes each
+// one's title and text, then presses OK, as a user would.
+class MessageBoxAnswerer {
+public:
+    MessageBoxAnswerer()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr) {
+                seen_.push_back({ box->windowTitle(), box->text() });
+                if (onMessage) {
+                    onMessage();
+                }
+                box->button(QMessageBox::Ok)->click();
             }
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    timer->start(10);
-}
+        });
+        timer_.start(10);
+    }
+
+    [[nodiscard]] const std::vector<Message>& seen() const { return seen_; }
+
+    // Runs while a message box stands, before it is answered.
+    std::function<void()> onMessage;
+
+private:
+    QTimer timer_;
+    std::vector<Message> seen_;
+};
 
 } // namespace testing_support

@@ -27,7 +27,7 @@ using Accessibility = ZorbikaTest;
 TEST_F(Accessibility, EveryControlHasABulgarianName)
 {
     std::vector<QWidget*> controls
-        = { &composition(), &quotation(), &list(), &form.array<QLabel>("Label1").Item(0) };
+        = { &composition(), &quotation(), &list(), &title() };
     for (rt::Index i = 0; i < 3; ++i) {
         controls.push_back(&button(i));
     }

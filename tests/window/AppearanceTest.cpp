@@ -31,11 +31,10 @@ protected:
     void SetUp() override
     {
         ZorbikaTest::SetUp();
-        shot = form.grab().toImage();
+        shot = window().grab().toImage();
         ASSERT_EQ(shot.size(), QSize(461, 345)) << "rendered at 100 %";
     }
 
-    QLabel& title() { return form.array<QLabel>("Label1").Item(0); }
 
     [[nodiscard]] QColor at(int x, int y) const { return shot.pixelColor(x, y); }
 
@@ -124,7 +123,7 @@ TEST_F(Appearance, ListAndTextBoxKeepThePlatformColours)
 
 TEST_F(Appearance, EveryControlDrawsInTheWindowsTwelvePointSerif)
 {
-    const QFont font = form.font();
+    const QFont font = window().font();
     EXPECT_EQ(font.family(), "Times New Roman");
     EXPECT_EQ(font.pointSize(), 12);
     std::vector<QWidget*> controls = { &title(), &list(), &composition(), &quotation() };
@@ -147,19 +146,19 @@ TEST_F(Appearance, CaptionIsAnAddressTwoSpacesAndTheName)
 {
     static const QRegularExpression caption(
         QStringLiteral("^https?://[a-z0-9.-]+\\.example\\.org/?  Зорбика$"));
-    EXPECT_TRUE(caption.match(form.windowTitle()).hasMatch()) << form.windowTitle().toStdString();
+    EXPECT_TRUE(caption.match(window().windowTitle()).hasMatch()) << window().windowTitle().toStdString();
 }
 
 TEST_F(Appearance, WindowHasAFixedSizeAMinimiseBoxAndOpensCentred)
 {
-    EXPECT_EQ(form.minimumSize(), QSize(461, 345));
-    EXPECT_EQ(form.maximumSize(), QSize(461, 345));
-    const Qt::WindowFlags flags = form.windowFlags();
+    EXPECT_EQ(window().minimumSize(), QSize(461, 345));
+    EXPECT_EQ(window().maximumSize(), QSize(461, 345));
+    const Qt::WindowFlags flags = window().windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
-    const QPoint centre = form.screen()->availableGeometry().center();
-    EXPECT_LE((form.geometry().center() - centre).manhattanLength(), 2);
+    const QPoint centre = window().screen()->availableGeometry().center();
+    EXPECT_LE((window().geometry().center() - centre).manhattanLength(), 2);
 }
 
 TEST_F(Appearance, TitleIsCentredOverTheWindow)
@@ -190,8 +189,8 @@ TEST_F(Appearance, IconIsTheHamburgerOf32By32InAtMost256Colours)
     }
     EXPECT_LE(colours.size(), 256U);
     EXPECT_GE(colours.size(), 6U) << "bun, seeds, lettuce, cheese, patty and an outline";
-    EXPECT_FALSE(form.windowIcon().isNull());
-    EXPECT_EQ(form.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+    EXPECT_FALSE(window().windowIcon().isNull());
+    EXPECT_EQ(window().windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
         icon.convertToFormat(QImage::Format_ARGB32));
 }
 

@@ -38,25 +38,19 @@ using DecodedTexts = ZorbikaTest;
 TEST_F(DecodedTexts, EveryTextIsTheWindows1251OfTheDefinition)
 {
     const rt::FormDefinition& definition = zorbikaDefinition();
-    EXPECT_EQ(form.windowTitle().toStdU16String(), iconvText(definition.caption));
+    EXPECT_EQ(window().windowTitle().toStdU16String(), iconvText(definition.caption));
     for (const auto& control : definition.controls) {
         SCOPED_TRACE(std::string(control.name));
         const std::u16string expected = iconvText(control.text);
         switch (control.kind) {
         case rt::ControlKind::TextBox:
-            EXPECT_EQ(
-                form.array<rt::TextBox>(control.name).Item(*control.element).Text(), expected);
+            EXPECT_EQ(form.Text1.Item(*control.element).Text(), expected);
             break;
         case rt::ControlKind::CommandButton:
-            EXPECT_EQ(form.array<rt::CommandButton>(control.name)
-                          .Item(*control.element)
-                          .text()
-                          .toStdU16String(),
-                expected);
+            EXPECT_EQ(button(*control.element).text().toStdU16String(), expected);
             break;
         case rt::ControlKind::Label:
-            EXPECT_EQ(
-                form.array<QLabel>(control.name).Item(*control.element).text().toStdU16String(),
+            EXPECT_EQ(rt::widgetOf(form.Label1.Item(*control.element)).text().toStdU16String(),
                 expected);
             break;
         case rt::ControlKind::ListBox:
@@ -74,8 +68,8 @@ TEST_F(DecodedTexts, CaptionsAreTheBulgarianOnes)
     EXPECT_EQ(button(0).text(), QString::fromUtf8("Интервал"));
     EXPECT_EQ(button(1).text(), QString::fromUtf8("Нов ред"));
     EXPECT_EQ(button(2).text(), QString::fromUtf8("Изчисти"));
-    EXPECT_EQ(form.array<QLabel>("Label1").Item(0).text(), QString::fromUtf8("Зорбика"));
-    EXPECT_TRUE(form.windowTitle().endsWith(QString::fromUtf8("  Зорбика")));
+    EXPECT_EQ(title().text(), QString::fromUtf8("Зорбика"));
+    EXPECT_TRUE(window().windowTitle().endsWith(QString::fromUtf8("  Зорбика")));
 }
 
 } // namespace

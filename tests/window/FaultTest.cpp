@@ -1,91 +1,106 @@
-// Failing control operations in the real program, each in a child process:
-// the message names the error, nothing is half-written, and the program
-// ends with a non-zero status.
+// Failing control operations in the real window: the message names the
+// error, nothing is half-written, and the run ends with a non-zero status.
 
-#include "EventDispatch.h"
 #include "MessageBoxes.h"
-#include "Seams.h"
+#include "ThunRTMain.h"
 #include "ZorbikaFixture.h"
 #include "ZorbikaProject.h"
 
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
-#include <cstdio>
 #include <new>
 
 namespace zorbika::testing {
 namespace {
 
-Zorbika* theWindow()
+using testing_support::Message;
+using testing_support::MessageBoxAnswerer;
+
+constexpr int kRowK = 72;
+
+using Faults = ZorbikaTest;
+
+TEST_F(Faults, RunningOutOfMemoryOnAWriteIsError7AndLeavesTheWipedBox)
 {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Zorbika*>(widget)) {
+    int writes = 0;
+    session.setBeforeTextWrite([&writes] {
+        if (++writes == 2) {
+            throw std::bad_alloc();
+        }
+    });
+    MessageBoxAnswerer answerer;
+    std::u16string behindTheMessage;
+    answerer.onMessage = [&] { behindTheMessage = form.Text1.Item(0).Text(); };
+    pickRow(kRowK);
+    ASSERT_EQ(answerer.seen().size(), 1U);
+    EXPECT_EQ(answerer.seen().front(),
+        (Message { "Zorbika",
+            QString::fromUtf8("Грешка по време на изпълнение '7':\n\nНедостатъчно памет") }));
+    EXPECT_EQ(behindTheMessage, u"");
+    EXPECT_EQ(session.endStatus(), rt::kErrorExitStatus);
+
+    session.setBeforeTextWrite({});
+    pickRow(kRowK);
+    EXPECT_EQ(form.Text1.Item(0).Text(), u"") << "no handler runs after the error";
+    EXPECT_EQ(answerer.seen().size(), 1U);
+}
+
+TEST_F(Faults, RunningOutOfMemoryOnTheWipeLeavesThePreset)
+{
+    session.setBeforeTextWrite([] { throw std::bad_alloc(); });
+    const std::u16string preset = form.Text1.Item(0).Text();
+    const MessageBoxAnswerer answerer;
+    pickRow(kRowK);
+    ASSERT_EQ(answerer.seen().size(), 1U);
+    EXPECT_TRUE(answerer.seen().front().text.contains("'7'"));
+    EXPECT_EQ(form.Text1.Item(0).Text(), preset);
+    EXPECT_TRUE(preset.starts_with(u"Магнитна азбука"));
+}
+
+// The start function with the real project, and the window it made.
+Zorbika* started = nullptr;
+
+const rt::ProjectDescription& recordingProject()
+{
+    static const rt::ProjectDescription project = [] {
+        rt::ProjectDescription description = zorbikaProject();
+        description.createStartupForm = [](rt::Session& session) -> std::unique_ptr<rt::Form> {
+            auto window = std::make_unique<Zorbika>(session);
+            started = window.get();
             return window;
-        }
-    }
-    return nullptr;
-}
-
-// Runs the program, picks row 72 "к" once it shows, and exits with its status.
-[[noreturn]] void runAndPick()
-{
-    // With the composition box's text as it stands behind the message.
-    testing_support::answerMessageBoxes([] {
-        if (Zorbika* window = theWindow()) {
-            const std::u16string text = window->array<rt::TextBox>("Text1").Item(0).Text();
-            std::fprintf(stderr, "box=[%s]\n", qPrintable(QString::fromStdU16String(text)));
-        }
-    });
-    QTimer::singleShot(0, [] {
-        if (Zorbika* window = theWindow()) {
-            auto& list = window->control<rt::ListBox>("List1");
-            list.scrollToItem(list.item(72));
-            QTest::mouseClick(
-                list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(72)).center());
-        }
-    });
-    std::exit(rt::ThunRTMain(zorbikaProject()));
-}
-
-TEST(Faults, RunningOutOfMemoryOnAWriteIsError7AndLeavesTheWipedBox)
-{
-    const auto failSecondWrite = [] {
-        int writes = 0;
-        rt::seams::beforeTextWrite = [writes]() mutable {
-            if (++writes == 2) {
-                throw std::bad_alloc();
-            }
         };
-        runAndPick();
-    };
-    EXPECT_EXIT(failSecondWrite(), ::testing::ExitedWithCode(rt::kErrorExitStatus),
-        "title=Zorbika\ntext=Грешка по време на изпълнение '7':\n\nНедостатъчно памет\nbox=\\[\\]");
+        return description;
+    }();
+    return project;
 }
 
-TEST(Faults, RunningOutOfMemoryOnTheWipeLeavesThePreset)
+TEST(FaultsOfTheWholeRun, WithoutFaultsThePickLandsAndClosingEndsWithZero)
 {
-    const auto failFirstWrite = [] {
-        rt::seams::beforeTextWrite = [] { throw std::bad_alloc(); };
-        runAndPick();
-    };
-    EXPECT_EXIT(failFirstWrite(), ::testing::ExitedWithCode(rt::kErrorExitStatus),
-        "'7'.*box=\\[Магнитна азбука");
+    std::u16string atClose;
+    QTimer::singleShot(0, [] {
+        auto& list = rt::widgetOf(started->List1);
+        list.scrollToItem(list.item(kRowK));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+            list.visualItemRect(list.item(kRowK)).center());
+    });
+    QTimer::singleShot(50, [&atClose] {
+        atClose = started->Text1.Item(0).Text();
+        rt::widgetOf(*started).close();
+    });
+    EXPECT_EQ(rt::ThunRTMain(recordingProject()), 0);
+    EXPECT_EQ(atClose, u"к");
 }
 
-TEST(Faults, WithoutFaultsThePickLandsAndClosingEndsWithZero)
+TEST(FaultsOfTheWholeRun, AnErrorInAPickEndsTheRunWithStatus1)
 {
-    const auto pickThenClose = [] {
-        QTimer::singleShot(50, [] {
-            Zorbika* window = theWindow();
-            std::fprintf(stderr, "box=[%s]\n",
-                qPrintable(
-                    QString::fromStdU16String(window->array<rt::TextBox>("Text1").Item(0).Text())));
-            window->close();
-        });
-        runAndPick();
-    };
-    EXPECT_EXIT(pickThenClose(), ::testing::ExitedWithCode(0), "box=\\[к\\]");
+    const MessageBoxAnswerer answerer;
+    QTimer::singleShot(0, [] {
+        started->session().setBeforeTextWrite([] { throw std::bad_alloc(); });
+        auto& list = rt::widgetOf(started->List1);
+        QTest::mouseClick(
+            list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(0)).center());
+    });
+    EXPECT_EQ(rt::ThunRTMain(recordingProject()), rt::kErrorExitStatus);
+    EXPECT_EQ(answerer.seen().size(), 1U);
 }
 
 } // namespace

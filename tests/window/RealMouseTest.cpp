@@ -15,10 +15,10 @@ protected:
     // Clicks `times` times in quick succession at `point` of `widget`.
     void click(QWidget& widget, QPoint point, int times)
     {
-        const QPoint inWindow = widget.mapTo(&form, point);
+        const QPoint inWindow = widget.mapTo(&window(), point);
         QProcess xdotool;
         xdotool.start("xdotool",
-            { "mousemove", "--window", QString::number(form.winId()), QString::number(inWindow.x()),
+            { "mousemove", "--window", QString::number(window().winId()), QString::number(inWindow.x()),
                 QString::number(inWindow.y()), "click", "--repeat", QString::number(times),
                 "--delay", "60", "1" });
         ASSERT_TRUE(xdotool.waitForFinished(10000));
@@ -54,8 +54,8 @@ TEST_F(RealMouse, TheServerShowsTheWindowAsItRenders)
     ASSERT_EQ(QGuiApplication::platformName(), "xcb");
     QTest::qWait(200);
     const QImage onScreen
-        = form.screen()->grabWindow(form.winId()).toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage rendered = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        = window().screen()->grabWindow(window().winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage rendered = window().grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(onScreen.size(), QSize(461, 345));
     ASSERT_EQ(rendered.size(), onScreen.size());
     // The composition box is left out: its caret blinks.

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CommandButton.h"
-#include "ListBox.h"
-#include "TextBox.h"
 #include "InputEvents.h"
+#include "Session.h"
+#include "Widgets.h"
 #include "Zorbika.h"
+#include "ZorbikaControls.h"
 
 #include <QApplication>
 #include <QTest>
@@ -19,24 +19,29 @@ protected:
     {
         form.load();
         form.showForm();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
         // Under X with no window manager, nobody else activates the window.
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     }
 
-    rt::TextBox& composition() { return form.array<rt::TextBox>("Text1").Item(0); }
-    rt::TextBox& quotation() { return form.array<rt::TextBox>("Text1").Item(1); }
-    rt::ListBox& list() { return form.control<rt::ListBox>("List1"); }
-    rt::CommandButton& button(rt::Index index)
+    rt::FormWindow& window() { return rt::widgetOf(form); }
+    rt::TextBoxWidget& composition()
     {
-        return form.array<rt::CommandButton>("Command1").Item(index);
+        return rt::widgetOf(form.Text1.Item(names::kCompositionBox));
     }
+    rt::TextBoxWidget& quotation() { return rt::widgetOf(form.Text1.Item(names::kQuotationBox)); }
+    rt::ListBoxWidget& list() { return rt::widgetOf(form.List1); }
+    rt::CommandButtonWidget& button(rt::Index index)
+    {
+        return rt::widgetOf(form.Command1.Item(index));
+    }
+    rt::LabelWidget& title() { return rt::widgetOf(form.Label1.Item(0)); }
 
     // Clicks row `row` of the list with the mouse.
     void pickRow(int row)
     {
-        rt::ListBox& characters = list();
+        rt::ListBoxWidget& characters = list();
         characters.scrollToItem(characters.item(row));
         QTest::mouseClick(characters.viewport(), Qt::LeftButton, {},
             characters.visualItemRect(characters.item(row)).center());
@@ -51,7 +56,8 @@ protected:
 
     void press(rt::Index index) { QTest::mouseClick(&button(index), Qt::LeftButton); }
 
-    Zorbika form;
+    rt::Session session { u"Zorbika" };
+    Zorbika form { session };
 };
 
 } // namespace zorbika::testing

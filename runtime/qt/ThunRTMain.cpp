@@ -1,7 +1,7 @@
 #include "ThunRTMain.h"
 
-#include "EventDispatch.h"
 #include "Form.h"
+#include "Session.h"
 
 #include <QApplication>
 #include <QString>
@@ -20,16 +20,18 @@ int ThunRTMain(const ProjectDescription& project)
     if (QCoreApplication::instance() == nullptr) {
         application.emplace(argc, argv);
     }
-    QCoreApplication::setApplicationName(QString::fromUtf8(project.name));
+    const QString name = QString::fromUtf8(project.name);
+    QCoreApplication::setApplicationName(name);
     QCoreApplication::setApplicationVersion(QString::fromUtf8(project.version));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(project.desktopFileName));
 
+    Session session(name.toStdU16String());
     std::unique_ptr<Form> form;
-    raiseEvent([&] { form = project.createStartupForm(); });
+    session.raiseEvent([&] { form = project.createStartupForm(session); });
     if (form) {
         form->load();
     }
-    if (const auto status = endStatus()) {
+    if (const auto status = session.endStatus()) {
         return *status;
     }
     if (!form) {

@@ -1,25 +1,25 @@
-#include "CommandButton.h"
+#include "CommandButtonWidget.h"
 
-#include "EventDispatch.h"
+#include "Session.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
 namespace rt {
 
-CommandButton::CommandButton(QWidget* parent)
+CommandButtonWidget::CommandButtonWidget(Session& session, QWidget* parent)
     : QPushButton(parent)
 {
-    connect(this, &QPushButton::clicked, this, [this] { raiseEvent(click_); });
+    connect(this, &QPushButton::clicked, this, [this, &session] { session.raiseEvent(click_); });
 }
 
-void CommandButton::setBackColour(const QColor& colour)
+void CommandButtonWidget::setBackColour(const QColor& colour)
 {
     backColour_ = colour;
     update();
 }
 
-void CommandButton::keyPressEvent(QKeyEvent* event)
+void CommandButtonWidget::keyPressEvent(QKeyEvent* event)
 {
     // A focused button takes Enter as well as Space, as in a native window.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
@@ -31,7 +31,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
-void CommandButton::paintEvent(QPaintEvent* event)
+void CommandButtonWidget::paintEvent(QPaintEvent* event)
 {
     if (!backColour_) {
         QPushButton::paintEvent(event);

@@ -1,7 +1,7 @@
-#include "ListBox.h"
+#include "ListBoxWidget.h"
 
-#include "EventDispatch.h"
 #include "RuntimeError.h"
+#include "Session.h"
 
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -10,8 +10,9 @@
 
 namespace rt {
 
-ListBox::ListBox(QWidget* parent)
+ListBoxWidget::ListBoxWidget(Session& session, QWidget* parent)
     : QListWidget(parent)
+    , session_(session)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -19,7 +20,7 @@ ListBox::ListBox(QWidget* parent)
     setUniformItemSizes(true);
 }
 
-void ListBox::setRows(const std::vector<std::u16string>& rows)
+void ListBoxWidget::setRows(const std::vector<std::u16string>& rows)
 {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(rows.size()));
@@ -30,13 +31,13 @@ void ListBox::setRows(const std::vector<std::u16string>& rows)
     addItems(texts);
 }
 
-Index ListBox::ListIndex() const
+Index ListBoxWidget::ListIndex() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     return selected.isEmpty() ? kNoSelection : static_cast<Index>(selected.front().row());
 }
 
-std::u16string ListBox::List(Index row) const
+std::u16string ListBoxWidget::List(Index row) const
 {
     if (row < 0 || row >= count()) {
         throw RuntimeError(RuntimeError::kInvalidPropertyArrayIndex);
@@ -44,13 +45,18 @@ std::u16string ListBox::List(Index row) const
     return item(row)->text().toStdU16String();
 }
 
-void ListBox::pickRow(int row)
+void ListBoxWidget::pickRow(int row)
 {
     setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    raiseEvent(click_);
+    raiseClick();
 }
 
-void ListBox::pickAt(const QPoint& position)
+void ListBoxWidget::raiseClick()
+{
+    session_.raiseEvent(click_);
+}
+
+void ListBoxWidget::pickAt(const QPoint& position)
 {
     const QModelIndex index = indexAt(position);
     if (index.isValid()) {
@@ -58,7 +64,7 @@ void ListBox::pickAt(const QPoint& position)
     }
 }
 
-void ListBox::mousePressEvent(QMouseEvent* event)
+void ListBoxWidget::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         pickAt(event->position().toPoint());
@@ -66,13 +72,13 @@ void ListBox::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
-void ListBox::mouseDoubleClickEvent(QMouseEvent* event)
+void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // Qt delivers the second press of a double-click as this event alone.
     mousePressEvent(event);
 }
 
-void ListBox::mouseMoveEvent(QMouseEvent* event)
+void ListBoxWidget::mouseMoveEvent(QMouseEvent* event)
 {
     // Dragging over the rows picks nothing; without a button the view only
     // tracks hovering.
@@ -83,18 +89,18 @@ void ListBox::mouseMoveEvent(QMouseEvent* event)
     }
 }
 
-void ListBox::mouseReleaseEvent(QMouseEvent* event)
+void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
 }
 
-int ListBox::rowsPerPage() const
+int ListBoxWidget::rowsPerPage() const
 {
     const int rowHeight = std::max(sizeHintForRow(0), 1);
     return std::max(viewport()->height() / rowHeight - 1, 1);
 }
 
-int ListBox::navigationTarget(int key) const
+int ListBoxWidget::navigationTarget(int key) const
 {
     const int last = count() - 1;
     const int selected = ListIndex();
@@ -121,7 +127,7 @@ int ListBox::navigationTarget(int key) const
     }
 }
 
-void ListBox::keyPressEvent(QKeyEvent* event)
+void ListBoxWidget::keyPressEvent(QKeyEvent* event)
 {
     if (count() == 0) {
         event->ignore();
@@ -137,7 +143,7 @@ void ListBox::keyPressEvent(QKeyEvent* event)
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (ListIndex() != kNoSelection) {
-            raiseEvent(click_);
+            raiseClick();
         }
         event->accept();
         return;

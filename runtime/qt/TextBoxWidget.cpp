@@ -1,6 +1,6 @@
-#include "TextBox.h"
+#include "TextBoxWidget.h"
 
-#include "Seams.h"
+#include "Session.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -40,21 +40,25 @@ std::u16string_view view(const QString& text)
 
 } // namespace
 
-TextBox::TextBox(QWidget* parent)
+TextBoxWidget::TextBoxWidget(Session& session, QWidget* parent)
     : QPlainTextEdit(parent)
+    , session_(session)
 {
     setTabChangesFocus(true);
-    connect(document(), &QTextDocument::contentsChange, this, &TextBox::followDocumentChange);
+    connect(document(), &QTextDocument::contentsChange, this,
+        [this](int position, int removed, int added) {
+            followDocumentChange(position, removed, added);
+        });
 }
 
-TextBox::TextBox(const std::u16string& text, QWidget* parent)
-    : TextBox(parent)
+TextBoxWidget::TextBoxWidget(Session& session, const std::u16string& text, QWidget* parent)
+    : TextBoxWidget(session, parent)
 {
     const OwnWrite own(writing_);
     setPlainText(QString::fromStdU16String(buffer_.assign(text)));
 }
 
-std::u16string TextBox::Text() const
+std::u16string TextBoxWidget::Text() const
 {
     // With room to grow, so that appending a character or two to the copy, as
     // a pick does, does not copy it all again.
@@ -65,11 +69,9 @@ std::u16string TextBox::Text() const
     return copy;
 }
 
-void TextBox::SetText(const std::u16string& text)
+void TextBoxWidget::SetText(const std::u16string& text)
 {
-    if (seams::beforeTextWrite) {
-        seams::beforeTextWrite();
-    }
+    session_.beforeTextWrite();
     const OwnWrite own(writing_);
     if (const auto tail = buffer_.extend(text)) {
         // A written text is not the user's to undo, as in a native edit box,
@@ -92,7 +94,7 @@ void TextBox::SetText(const std::u16string& text)
     setPlainText(QString::fromStdU16String(buffer_.assign(text)));
 }
 
-void TextBox::keyPressEvent(QKeyEvent* event)
+void TextBoxWidget::keyPressEvent(QKeyEvent* event)
 {
     // Shift+Enter would insert a line separator of Qt's own; every Enter is a
     // new line here.
@@ -107,7 +109,7 @@ void TextBox::keyPressEvent(QKeyEvent* event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void TextBox::followDocumentChange(int position, int /*removed*/, int added)
+void TextBoxWidget::followDocumentChange(int position, int /*removed*/, int added)
 {
     if (writing_) {
         return;

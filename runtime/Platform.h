@@ -1,0 +1,16 @@
+#pragma once
+
+// What the runtime's shared code asks of the platform; each platform's folder
+// defines these.
+
+#include <string_view>
+
+namespace rt::platform {
+
+// Shows a run-time error's message and returns once the user has dismissed it.
+void showErrorMessage(std::u16string_view title, std::u16string_view message);
+
+// Ends the running event loop with `status`; nothing when none runs.
+void endEventLoop(int status) noexcept;
+
+} // namespace rt::platform

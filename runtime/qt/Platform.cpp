@@ -1,0 +1,28 @@
+#include "Platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QString>
+
+namespace rt::platform {
+
+namespace {
+
+QString toQString(std::u16string_view text)
+{
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void showErrorMessage(std::u16string_view title, std::u16string_view message)
+{
+    QMessageBox::critical(QApplication::activeWindow(), toQString(title), toQString(message));
+}
+
+void endEventLoop(int status) noexcept
+{
+    QCoreApplication::exit(status);
+}
+
+} // namespace rt::platform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "TextBox.h"
+#include "TextBuffer.h"
+
+#include <QPlainTextEdit>
+#include <string>
+
+namespace rt {
+
+class Session;
+
+// The text box over Qt. Qt's document spells every line break as one
+// separator, so the box keeps its own exact copy of the text beside it.
+class TextBoxWidget final : public QPlainTextEdit, public TextBox {
+public:
+    TextBoxWidget(Session& session, QWidget* parent = nullptr);
+    // A box holding `text` from the start, shown from its top.
+    TextBoxWidget(Session& session, const std::u16string& text, QWidget* parent);
+
+    [[nodiscard]] std::u16string Text() const override;
+    void SetText(const std::u16string& text) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void followDocumentChange(int position, int removed, int added);
+
+    Session& session_;
+    TextBuffer buffer_;
+    // True while this class itself writes to the document.
+    bool writing_ = false;
+};
+
+} // namespace rt
