@@ -96,7 +96,8 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     }
 }
 
-QWidget* FormWindow::create(Session& session, const ControlDefinition& definition, std::size_t which)
+QWidget* FormWindow::create(
+    Session& session, const ControlDefinition& definition, std::size_t which)
 {
     QWidget* widget = nullptr;
     switch (definition.kind) {

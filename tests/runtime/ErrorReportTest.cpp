@@ -103,7 +103,8 @@ std::unique_ptr<rt::Form> closedByTheUser(rt::Session& session)
 TEST_F(ErrorReport, ErrorInLoadEndsBeforeTheFormShows)
 {
     EXPECT_EQ(run(&failingOnLoad), rt::kErrorExitStatus);
-    EXPECT_TRUE(onlyMessage().startsWith(QString::fromUtf8("Грешка по време на изпълнение '340':")));
+    EXPECT_TRUE(
+        onlyMessage().startsWith(QString::fromUtf8("Грешка по време на изпълнение '340':")));
     EXPECT_EQ(handlerRuns, 1);
 }
 

@@ -24,7 +24,8 @@ TEST_F(Form, BuildsItsControlsWithTheirDecodedContents)
     EXPECT_EQ(list.List(0), u"х");
     EXPECT_EQ(list.List(1), u"у");
     EXPECT_EQ(list.ListIndex(), rt::kNoSelection);
-    EXPECT_EQ(rt::widgetOf(form.array(sample::Command1).Item(1)).text(), QString::fromUtf8("Добре"));
+    EXPECT_EQ(
+        rt::widgetOf(form.array(sample::Command1).Item(1)).text(), QString::fromUtf8("Добре"));
     EXPECT_EQ(rt::widgetOf(form.array(sample::Label1).Item(0)).text(), QString::fromUtf8("Проба"));
 }
 
@@ -32,8 +33,8 @@ TEST_F(Form, PlacesControlsInPixelsFromTwips)
 {
     EXPECT_EQ(form.window().size(), QSize(300, 200));
     EXPECT_EQ(rt::widgetOf(form.control(sample::List1)).geometry(), QRect(10, 10, 80, 100));
-    EXPECT_EQ(rt::widgetOf(form.array(sample::Command1).Item(1)).geometry(),
-        QRect(100, 10, 100, 25));
+    EXPECT_EQ(
+        rt::widgetOf(form.array(sample::Command1).Item(1)).geometry(), QRect(100, 10, 100, 25));
 }
 
 TEST_F(Form, ItemOfAMissingElementIsError340)

@@ -1,8 +1,7 @@
+#include "InputEvents.h"
 #include "ListBoxWidget.h"
-
 #include "RuntimeError.h"
 #include "Session.h"
-#include "InputEvents.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,8 +1,6 @@
-#include "TextBoxWidget.h"
-
-#include "Session.h"
-
 #include "InputEvents.h"
+#include "Session.h"
+#include "TextBoxWidget.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -26,8 +26,7 @@ using Accessibility = ZorbikaTest;
 
 TEST_F(Accessibility, EveryControlHasABulgarianName)
 {
-    std::vector<QWidget*> controls
-        = { &composition(), &quotation(), &list(), &title() };
+    std::vector<QWidget*> controls = { &composition(), &quotation(), &list(), &title() };
     for (rt::Index i = 0; i < 3; ++i) {
         controls.push_back(&button(i));
     }

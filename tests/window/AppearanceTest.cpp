@@ -35,7 +35,6 @@ protected:
         ASSERT_EQ(shot.size(), QSize(461, 345)) << "rendered at 100 %";
     }
 
-
     [[nodiscard]] QColor at(int x, int y) const { return shot.pixelColor(x, y); }
 
     // The share of the pixels of `rect`, less a one-pixel edge, that have `colour`.
@@ -146,7 +145,8 @@ TEST_F(Appearance, CaptionIsAnAddressTwoSpacesAndTheName)
 {
     static const QRegularExpression caption(
         QStringLiteral("^https?://[a-z0-9.-]+\\.example\\.org/?  Зорбика$"));
-    EXPECT_TRUE(caption.match(window().windowTitle()).hasMatch()) << window().windowTitle().toStdString();
+    EXPECT_TRUE(caption.match(window().windowTitle()).hasMatch())
+        << window().windowTitle().toStdString();
 }
 
 TEST_F(Appearance, WindowHasAFixedSizeAMinimiseBoxAndOpensCentred)

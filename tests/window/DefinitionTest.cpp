@@ -50,8 +50,8 @@ TEST_F(DecodedTexts, EveryTextIsTheWindows1251OfTheDefinition)
             EXPECT_EQ(button(*control.element).text().toStdU16String(), expected);
             break;
         case rt::ControlKind::Label:
-            EXPECT_EQ(rt::widgetOf(form.Label1.Item(*control.element)).text().toStdU16String(),
-                expected);
+            EXPECT_EQ(
+                rt::widgetOf(form.Label1.Item(*control.element)).text().toStdU16String(), expected);
             break;
         case rt::ControlKind::ListBox:
             ASSERT_EQ(control.list.size(), static_cast<std::size_t>(list().count()));

@@ -79,8 +79,8 @@ TEST(FaultsOfTheWholeRun, WithoutFaultsThePickLandsAndClosingEndsWithZero)
     QTimer::singleShot(0, [] {
         auto& list = rt::widgetOf(started->List1);
         list.scrollToItem(list.item(kRowK));
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-            list.visualItemRect(list.item(kRowK)).center());
+        QTest::mouseClick(
+            list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(kRowK)).center());
     });
     QTimer::singleShot(50, [&atClose] {
         atClose = started->Text1.Item(0).Text();

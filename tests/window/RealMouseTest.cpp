@@ -18,9 +18,9 @@ protected:
         const QPoint inWindow = widget.mapTo(&window(), point);
         QProcess xdotool;
         xdotool.start("xdotool",
-            { "mousemove", "--window", QString::number(window().winId()), QString::number(inWindow.x()),
-                QString::number(inWindow.y()), "click", "--repeat", QString::number(times),
-                "--delay", "60", "1" });
+            { "mousemove", "--window", QString::number(window().winId()),
+                QString::number(inWindow.x()), QString::number(inWindow.y()), "click", "--repeat",
+                QString::number(times), "--delay", "60", "1" });
         ASSERT_TRUE(xdotool.waitForFinished(10000));
         ASSERT_EQ(xdotool.exitCode(), 0) << xdotool.readAllStandardError().toStdString();
     }
@@ -53,8 +53,11 @@ TEST_F(RealMouse, TheServerShowsTheWindowAsItRenders)
 {
     ASSERT_EQ(QGuiApplication::platformName(), "xcb");
     QTest::qWait(200);
-    const QImage onScreen
-        = window().screen()->grabWindow(window().winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage onScreen = window()
+                                .screen()
+                                ->grabWindow(window().winId())
+                                .toImage()
+                                .convertToFormat(QImage::Format_RGB32);
     const QImage rendered = window().grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(onScreen.size(), QSize(461, 345));
     ASSERT_EQ(rendered.size(), onScreen.size());
