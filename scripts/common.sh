@@ -13,10 +13,12 @@ ZORBIKA_PROGRAM_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
 
 # What the tests and benchmarks add: their libraries, then the tools that run
 # them. dbus-daemon gives the tests that run the real program a private session
-# bus, so that nothing is autolaunched into their home.
+# bus, so that nothing is autolaunched into their home; at-spi2-core and
+# python3-pyatspi are a screen reader's side of the accessibility bus.
 ZORBIKA_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
-    xvfb xauth xdotool dbus-daemon dbus-session-bus-common binutils-mingw-w64-x86-64
+    xvfb xauth xdotool dbus-daemon dbus-session-bus-common at-spi2-core python3-pyatspi
+    binutils-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev file lintian
 )
 

@@ -7,6 +7,8 @@
 #include "TextBoxWidget.h"
 #include "Windows1251.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFont>
 #include <QIcon>
 #include <QPalette>
@@ -54,6 +56,16 @@ void fillBackground(QWidget& widget, Colour colour)
     widget.setAutoFillBackground(true);
 }
 
+// Qt takes a plain top-level widget for a pane of some other window; screen
+// readers announce a form only when it says it is a window (a frame).
+QAccessibleInterface* accessibleForm(const QString& /*className*/, QObject* object)
+{
+    if (auto* window = dynamic_cast<FormWindow*>(object)) {
+        return new QAccessibleWidget(window, QAccessible::Window);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 FormWindow::FormWindow(Session& session, const FormDefinition& definition)
@@ -62,6 +74,11 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     , widgets_(definition.controls.size(), nullptr)
     , startCentred_(definition.startCentred)
 {
+    static const bool accessibleFormsKnown = [] {
+        QAccessible::installFactory(&accessibleForm);
+        return true;
+    }();
+    (void)accessibleFormsKnown;
     setObjectName(decoded(definition.name));
     setWindowTitle(decoded(definition.caption));
     setFont(fontOf(definition.font));

@@ -4,7 +4,6 @@
 #include "ZorbikaFixture.h"
 
 #include <QAccessible>
-#include <QLabel>
 #include <vector>
 
 namespace zorbika::testing {
@@ -41,6 +40,17 @@ TEST_F(Accessibility, EveryControlHasABulgarianName)
              static_cast<QWidget*>(&composition()), static_cast<QWidget*>(&quotation()) }) {
         EXPECT_TRUE(isBulgarian(said(*described, QAccessible::Description)));
     }
+}
+
+TEST_F(Accessibility, TheWindowIsAWindowWithItsTitle)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&window());
+    ASSERT_NE(face, nullptr);
+    // A top-level widget is a "client" to Qt, which screen readers hear as a
+    // filler instead of a window.
+    EXPECT_EQ(face->role(), QAccessible::Window);
+    EXPECT_EQ(face->text(QAccessible::Name), window().windowTitle());
+    EXPECT_EQ(face->childCount(), 7);
 }
 
 TEST_F(Accessibility, RowsSayTheirCharacters)
