@@ -10,10 +10,10 @@
 namespace rt {
 
 // A single-selection, unsorted list box. Click is raised for every pick:
-// each mouse press on a row, also the selected one (a double-click is two
-// presses); each keyboard move of the selection; a typed character equal to
-// a row's text; and Enter on the selected row. Focus changes, drags, wheel
-// and scroll bar raise nothing.
+// each mouse press or finger tap on a row, also the selected one (a
+// double-click is two presses); each keyboard move of the selection; a typed
+// character equal to a row's text; and Enter on the selected row. Focus
+// changes, drags, swipes, wheel and scroll bar raise nothing.
 class ListBox : public Control {
 public:
     static constexpr ControlKind kKind = ControlKind::ListBox;

@@ -2,6 +2,7 @@
 
 #include "RuntimeError.h"
 #include "Session.h"
+#include "TouchScroll.h"
 
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -18,6 +19,8 @@ ListBoxWidget::ListBoxWidget(Session& session, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     setUniformItemSizes(true);
+    new TouchScroll(
+        *this, [this] { return sizeHintForRow(0); }, [this](QPoint at) { pickAt(at); });
 }
 
 void ListBoxWidget::setRows(const std::vector<std::u16string>& rows)

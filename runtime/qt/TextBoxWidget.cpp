@@ -1,6 +1,7 @@
 #include "TextBoxWidget.h"
 
 #include "Session.h"
+#include "TouchScroll.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -45,6 +46,13 @@ TextBoxWidget::TextBoxWidget(Session& session, QWidget* parent)
     , session_(session)
 {
     setTabChangesFocus(true);
+    // A tap places the caret as a click does; a swipe only scrolls.
+    new TouchScroll(
+        *this, [this] { return fontMetrics().lineSpacing(); },
+        [this](QPoint at) {
+            setFocus(Qt::MouseFocusReason);
+            setTextCursor(cursorForPosition(at));
+        });
     connect(document(), &QTextDocument::contentsChange, this,
         [this](int position, int removed, int added) {
             followDocumentChange(position, removed, added);

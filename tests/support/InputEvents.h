@@ -28,4 +28,31 @@ inline void doubleClick(QWidget* widget, QPoint position)
     QTest::mouseDClick(widget, Qt::LeftButton, {}, position);
 }
 
+// One touch screen for the whole run: Qt keeps the devices it is told of.
+inline QPointingDevice* touchScreen()
+{
+    static QPointingDevice* device = QTest::createTouchDevice();
+    return device;
+}
+
+// A finger's tap at `at` on `widget`.
+inline void tap(QWidget* widget, QPoint at)
+{
+    QTest::touchEvent(widget, touchScreen()).press(0, at);
+    QTest::touchEvent(widget, touchScreen()).release(0, at);
+}
+
+// Drags one finger from `from` to `to` across `widget` in `steps` moves,
+// `pause` milliseconds apart; then rests `rest` milliseconds and lifts it.
+inline void swipe(QWidget* widget, QPoint from, QPoint to, int steps, int pause, int rest)
+{
+    QTest::touchEvent(widget, touchScreen()).press(0, from);
+    for (int step = 1; step <= steps; ++step) {
+        QTest::qWait(pause);
+        QTest::touchEvent(widget, touchScreen()).move(0, from + (to - from) * step / steps);
+    }
+    QTest::qWait(rest);
+    QTest::touchEvent(widget, touchScreen()).release(0, to);
+}
+
 } // namespace testing_support

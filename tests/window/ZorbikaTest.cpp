@@ -1,6 +1,7 @@
 #include "CharacterList.h"
 #include "ZorbikaFixture.h"
 
+#include <QScrollBar>
 #include <algorithm>
 #include <vector>
 
@@ -161,6 +162,32 @@ TEST_F(Picks, KeyboardAloneComposesWordsAndALine)
     ASSERT_TRUE(button(2).hasFocus());
     key(Qt::Key_Space);
     EXPECT_EQ(composition().Text(), u"");
+}
+
+using Touch = ZorbikaTest;
+
+TEST_F(Touch, TapsPickRowsAndPressButtonsOnceEach)
+{
+    rt::ListBoxWidget& characters = list();
+    testing_support::tap(
+        characters.viewport(), characters.visualItemRect(characters.item(5)).center());
+    testing_support::tap(
+        characters.viewport(), characters.visualItemRect(characters.item(5)).center());
+    testing_support::tap(&button(0), button(0).rect().center());
+    testing_support::tap(&button(1), button(1).rect().center());
+    EXPECT_EQ(composition().Text(), u"55 \r\n");
+    testing_support::tap(&button(2), button(2).rect().center());
+    EXPECT_EQ(composition().Text(), u"");
+}
+
+TEST_F(Touch, ASwipeOverTheListScrollsItAndChangesNoText)
+{
+    const std::u16string preset = composition().Text();
+    const QPoint from(list().viewport()->width() / 2, list().viewport()->height() - 5);
+    testing_support::swipe(list().viewport(), from, from - QPoint(0, 60), 6, 20, 150);
+    EXPECT_GT(list().verticalScrollBar()->value(), 0);
+    EXPECT_EQ(list().ListIndex(), rt::kNoSelection);
+    EXPECT_EQ(composition().Text(), preset) << "the first pick's wipe has not come";
 }
 
 } // namespace
