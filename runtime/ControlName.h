@@ -11,15 +11,21 @@ namespace rt {
 // resolves it.
 template <class Control> struct ControlName {
     std::string_view name;
-
-    [[nodiscard]] static constexpr ControlKind kind() { return Control::kKind; }
 };
 
 // The name of a control array whose elements are of kind Control.
 template <class Control> struct ArrayName {
     std::string_view name;
-
-    [[nodiscard]] static constexpr ControlKind kind() { return Control::kKind; }
 };
+
+// The kind of control a name stands for, for the definition's entries.
+template <class Control> [[nodiscard]] constexpr ControlKind kindOf(ControlName<Control> /*name*/)
+{
+    return Control::kKind;
+}
+template <class Control> [[nodiscard]] constexpr ControlKind kindOf(ArrayName<Control> /*name*/)
+{
+    return Control::kKind;
+}
 
 } // namespace rt

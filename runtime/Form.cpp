@@ -51,8 +51,8 @@ Control& Form::single(const Entry& entry, ControlKind kind) const
 
 DefinitionError Form::missing(std::string_view name) const
 {
-    return DefinitionError(
-        "form " + quoted(definition_.name) + " has no control named " + quoted(name));
+    return DefinitionError { "form " + quoted(definition_.name) + " has no control named "
+        + quoted(name) };
 }
 
 } // namespace rt
