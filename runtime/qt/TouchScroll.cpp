@@ -26,18 +26,19 @@ TouchScroll::TouchScroll(
     QAbstractScrollArea& area, std::function<int()> stepHeight, std::function<void(QPoint)> tap)
     : QObject(&area)
     , area_(area)
+    , viewport_(area.viewport())
     , stepHeight_(std::move(stepHeight))
     , tap_(std::move(tap))
 {
-    area.viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
-    area.viewport()->installEventFilter(this);
+    viewport_->setAttribute(Qt::WA_AcceptTouchEvents);
+    viewport_->installEventFilter(this);
     coastTimer_.setInterval(kFrameMilliseconds);
     connect(&coastTimer_, &QTimer::timeout, this, [this] { coast(); });
 }
 
 bool TouchScroll::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != area_.viewport()) {
+    if (watched != viewport_) {
         return false;
     }
     switch (event->type()) {

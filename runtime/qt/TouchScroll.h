@@ -36,6 +36,9 @@ private:
     void stopCoasting();
 
     QAbstractScrollArea& area_;
+    // Kept apart from the area: the viewport still sends events while the
+    // area is being destroyed, when nothing of it may be asked.
+    QWidget* viewport_;
     std::function<int()> stepHeight_;
     std::function<void(QPoint)> tap_;
     QPointF pressedAt_;
