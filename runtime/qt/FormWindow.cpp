@@ -71,7 +71,6 @@ QAccessibleInterface* accessibleForm(const QString& /*className*/, QObject* obje
 FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     : QWidget(nullptr, windowFlagsOf(definition))
     , controls_(definition.controls.size(), nullptr)
-    , widgets_(definition.controls.size(), nullptr)
     , startCentred_(definition.startCentred)
 {
     static const bool accessibleFormsKnown = [] {
@@ -105,10 +104,11 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     std::stable_sort(tabOrder.begin(), tabOrder.end(), [&](std::size_t a, std::size_t b) {
         return definition.controls[a].tabIndex < definition.controls[b].tabIndex;
     });
+    std::vector<QWidget*> widgets(definition.controls.size(), nullptr);
     for (const std::size_t i : tabOrder) {
-        widgets_[i] = create(session, definition.controls[i], i);
+        widgets[i] = create(session, definition.controls[i], i);
     }
-    for (QWidget* widget : widgets_) {
+    for (QWidget* widget : widgets) {
         widget->raise();
     }
 }

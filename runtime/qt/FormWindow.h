@@ -28,7 +28,6 @@ private:
 
     // In definition order; Qt's parenthood owns them.
     std::vector<Control*> controls_;
-    std::vector<QWidget*> widgets_;
     bool startCentred_ = false;
 };
 
