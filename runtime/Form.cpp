@@ -1,5 +1,7 @@
 #include "Form.h"
 
+// Each platform's folder has its own FormWindow.
+#include "FormWindow.h"
 #include "Session.h"
 
 #include <string>
@@ -14,6 +16,24 @@ std::string quoted(std::string_view name)
 }
 
 } // namespace
+
+Form::Form(Session& session, const FormDefinition& definition)
+    : session_(session)
+    , definition_(definition)
+    , window_(std::make_unique<FormWindow>(session, definition))
+{
+    entries_.reserve(definition.controls.size());
+    for (std::size_t i = 0; i < definition.controls.size(); ++i) {
+        entries_.push_back({ &definition.controls[i], &window_->control(i) });
+    }
+}
+
+Form::~Form() = default;
+
+void Form::showForm()
+{
+    window_->showForm();
+}
 
 void Form::load()
 {

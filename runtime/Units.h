@@ -4,13 +4,23 @@
 
 namespace rt {
 
-// Twips are 1/1440 inch; at 96 dots per inch 15 make one pixel. A platform
-// scales these pixels on screens of other densities.
-inline constexpr int kTwipsPerPixel = 15;
+// Twips are 1/1440 inch; at 96 dots per inch 15 make one pixel.
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kStandardDpi = 96;
 
+// Pixels on a screen of `dpi` dots per inch, rounded to the nearest.
+[[nodiscard]] constexpr int twipsToPixels(int twips, int dpi)
+{
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    const long long half = kTwipsPerInch / 2;
+    return static_cast<int>((scaled + (scaled >= 0 ? half : -half)) / kTwipsPerInch);
+}
+
+// Pixels at 96 dpi; a platform that scales by itself on denser screens
+// needs no more.
 [[nodiscard]] constexpr int twipsToPixels(int twips)
 {
-    return (twips + (twips >= 0 ? kTwipsPerPixel / 2 : -(kTwipsPerPixel / 2))) / kTwipsPerPixel;
+    return twipsToPixels(twips, kStandardDpi);
 }
 
 struct PixelRect {
@@ -22,10 +32,10 @@ struct PixelRect {
     friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
-[[nodiscard]] constexpr PixelRect toPixels(const TwipsRect& place)
+[[nodiscard]] constexpr PixelRect toPixels(const TwipsRect& place, int dpi = kStandardDpi)
 {
-    return { twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
-        twipsToPixels(place.height) };
+    return { twipsToPixels(place.left, dpi), twipsToPixels(place.top, dpi),
+        twipsToPixels(place.width, dpi), twipsToPixels(place.height, dpi) };
 }
 
 struct Rgb {

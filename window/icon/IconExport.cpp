@@ -1,48 +1,128 @@
 // Writes the program's icon, drawn in zorbika.xpm, as the PNG of the Linux
-// desktop and the ICO of the Windows executable. The ICO keeps the picture's
-// palette: one 8-bit, 256-colour image with its transparency mask.
+// desktop and the ICO of the Windows executable. It needs nothing but the
+// standard library, so that a cross build can make it for the build machine.
+// The ICO keeps the drawing's palette: one 8-bit image with its transparency
+// mask.
 // Usage: zorbika_icons PNG-FILE ICO-FILE
 
+#include "XpmImage.h"
 #include "zorbika.xpm"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QImage>
-#include <QImageWriter>
+#include <array>
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
+#include <string>
 
 namespace {
 
-void put16(QByteArray& out, std::uint16_t value)
+using Bytes = std::string;
+
+void put16(Bytes& out, std::uint32_t value)
 {
-    out.append(static_cast<char>(value & 0xFFU));
-    out.append(static_cast<char>(value >> 8U));
+    out += static_cast<char>(value & 0xFFU);
+    out += static_cast<char>((value >> 8U) & 0xFFU);
 }
 
-void put32(QByteArray& out, std::uint32_t value)
+void put32(Bytes& out, std::uint32_t value)
 {
-    put16(out, static_cast<std::uint16_t>(value & 0xFFFFU));
-    put16(out, static_cast<std::uint16_t>(value >> 16U));
+    put16(out, value & 0xFFFFU);
+    put16(out, value >> 16U);
 }
 
-QByteArray icoOf(const QImage& picture)
+void put32BigEndian(Bytes& out, std::uint32_t value)
 {
-    const QImage image = picture.convertToFormat(QImage::Format_Indexed8);
-    const int size = image.width();
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out += static_cast<char>((value >> static_cast<unsigned>(shift)) & 0xFFU);
+    }
+}
+
+std::uint32_t crc32(const Bytes& bytes, std::size_t from)
+{
+    std::uint32_t crc = 0xFFFFFFFFU;
+    for (std::size_t i = from; i < bytes.size(); ++i) {
+        crc ^= static_cast<unsigned char>(bytes[i]);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1U) ^ (0xEDB88320U & (0U - (crc & 1U)));
+        }
+    }
+    return ~crc;
+}
+
+void putChunk(Bytes& out, const char* type, const Bytes& data)
+{
+    put32BigEndian(out, static_cast<std::uint32_t>(data.size()));
+    const std::size_t start = out.size();
+    out += type;
+    out += data;
+    put32BigEndian(out, crc32(out, start));
+}
+
+// Deflate's stored blocks: a 32 x 32 icon needs no compression.
+Bytes zlibStored(const Bytes& raw)
+{
+    constexpr std::size_t kBlock = 65535;
+    Bytes out { '\x78', '\x01' };
+    std::size_t at = 0;
+    do {
+        const std::size_t length = std::min(kBlock, raw.size() - at);
+        out += static_cast<char>(at + length == raw.size() ? 1 : 0);
+        put16(out, static_cast<std::uint32_t>(length));
+        put16(out, static_cast<std::uint32_t>(~length & 0xFFFFU));
+        out.append(raw, at, length);
+        at += length;
+    } while (at < raw.size());
+    std::uint32_t a = 1;
+    std::uint32_t b = 0;
+    for (const char c : raw) {
+        a = (a + static_cast<unsigned char>(c)) % 65521U;
+        b = (b + a) % 65521U;
+    }
+    put32BigEndian(out, (b << 16U) | a);
+    return out;
+}
+
+Bytes pngOf(const XpmImage& image)
+{
+    Bytes out = "\x89PNG\r\n\x1A\n";
+    Bytes header;
+    put32BigEndian(header, static_cast<std::uint32_t>(image.width));
+    put32BigEndian(header, static_cast<std::uint32_t>(image.height));
+    header += "\x08\x06"; // 8 bits a channel, RGBA
+    header += std::string(3, '\0');
+    putChunk(out, "IHDR", header);
+    Bytes raw;
+    for (int y = 0; y < image.height; ++y) {
+        raw += '\0'; // no filter
+        for (int x = 0; x < image.width; ++x) {
+            const XpmColour& colour = image.colourAt(x, y);
+            raw += static_cast<char>(colour.red);
+            raw += static_cast<char>(colour.green);
+            raw += static_cast<char>(colour.blue);
+            raw += static_cast<char>(colour.transparent ? 0 : 255);
+        }
+    }
+    putChunk(out, "IDAT", zlibStored(raw));
+    putChunk(out, "IEND", {});
+    return out;
+}
+
+Bytes icoOf(const XpmImage& image)
+{
+    const int size = image.width;
     const int maskStride = ((size + 31) / 32) * 4;
     const auto pixelBytes = static_cast<std::uint32_t>(size * size + maskStride * size);
     constexpr std::uint32_t kHeaderBytes = 40 + 256 * 4;
 
-    QByteArray out;
+    Bytes out;
     // The icon directory with its one entry.
     put16(out, 0);
     put16(out, 1);
     put16(out, 1);
-    out.append(static_cast<char>(size));
-    out.append(static_cast<char>(size));
-    out.append('\0'); // 256 colours
-    out.append('\0');
+    out += static_cast<char>(size);
+    out += static_cast<char>(size);
+    out += '\0'; // 256 colours
+    out += '\0';
     put16(out, 1);
     put16(out, 8);
     put32(out, kHeaderBytes + pixelBytes);
@@ -59,49 +139,58 @@ QByteArray icoOf(const QImage& picture)
     put32(out, 0);
     put32(out, 256);
     put32(out, 0);
-    const QList<QRgb> colours = image.colorTable();
-    for (int i = 0; i < 256; ++i) {
-        const QRgb colour = i < colours.size() && qAlpha(colours[i]) != 0 ? colours[i] : 0;
-        out.append(static_cast<char>(qBlue(colour)));
-        out.append(static_cast<char>(qGreen(colour)));
-        out.append(static_cast<char>(qRed(colour)));
-        out.append('\0');
+    for (std::size_t i = 0; i < 256; ++i) {
+        const XpmColour colour = i < image.palette.size() && !image.palette[i].transparent
+            ? image.palette[i]
+            : XpmColour {};
+        out += static_cast<char>(colour.blue);
+        out += static_cast<char>(colour.green);
+        out += static_cast<char>(colour.red);
+        out += '\0';
     }
     // Rows run bottom-up; a set mask bit lets the desktop show through.
     for (int y = size - 1; y >= 0; --y) {
-        out.append(reinterpret_cast<const char*>(image.constScanLine(y)), size);
+        for (int x = 0; x < size; ++x) {
+            out += static_cast<char>(image.indexAt(x, y));
+        }
     }
     for (int y = size - 1; y >= 0; --y) {
-        QByteArray row(maskStride, '\0');
+        Bytes row(static_cast<std::size_t>(maskStride), '\0');
         for (int x = 0; x < size; ++x) {
-            if (qAlpha(image.pixel(x, y)) == 0) {
-                row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+            if (image.colourAt(x, y).transparent) {
+                auto& byte = row[static_cast<std::size_t>(x / 8)];
+                byte = static_cast<char>(static_cast<unsigned char>(byte) | (0x80U >> (x % 8)));
             }
         }
-        out.append(row);
+        out += row;
     }
     return out;
+}
+
+bool write(const char* path, const Bytes& bytes)
+{
+    std::ofstream file(path, std::ios::binary);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+        std::fprintf(stderr, "zorbika_icons: cannot write %s\n", path);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const QCoreApplication application(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: zorbika_icons PNG-FILE ICO-FILE\n");
         return 2;
     }
-    const QImage icon(zorbika_xpm);
-    QImageWriter png(QString::fromLocal8Bit(argv[1]), "png");
-    if (!png.write(icon)) {
-        std::fprintf(stderr, "zorbika_icons: %s: %s\n", argv[1], qPrintable(png.errorString()));
+    const auto image = XpmImage::parse(zorbika_xpm);
+    if (!image || image->width != image->height || image->palette.size() > 256) {
+        std::fprintf(stderr, "zorbika_icons: the drawing is not a square XPM of 256 colours\n");
         return 1;
     }
-    QFile ico(QString::fromLocal8Bit(argv[2]));
-    if (!ico.open(QIODevice::WriteOnly) || ico.write(icoOf(icon)) < 0) {
-        std::fprintf(stderr, "zorbika_icons: %s: %s\n", argv[2], qPrintable(ico.errorString()));
-        return 1;
-    }
-    return 0;
+    return write(argv[1], pngOf(*image)) && write(argv[2], icoOf(*image)) ? 0 : 1;
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+namespace rt::win32 {
+
+// A control's window, subclassed so that the control's class sees its
+// messages first, and told of the notifications its form receives for it.
+class ChildWindow {
+public:
+    explicit ChildWindow(HWND handle);
+    ChildWindow(const ChildWindow&) = delete;
+    ChildWindow& operator=(const ChildWindow&) = delete;
+    ChildWindow(ChildWindow&&) = delete;
+    ChildWindow& operator=(ChildWindow&&) = delete;
+    virtual ~ChildWindow();
+
+    [[nodiscard]] HWND handle() const { return handle_; }
+
+    // A WM_COMMAND notification from this control.
+    virtual void command(WORD /*code*/) { }
+    // WM_DRAWITEM for an owner-drawn control.
+    virtual void draw(const DRAWITEMSTRUCT& /*item*/) { }
+    // The brush of WM_CTLCOLORSTATIC; null leaves it to the system.
+    virtual HBRUSH staticColours(HDC /*context*/) { return nullptr; }
+
+protected:
+    // A message to the control; the default passes it on to its class.
+    virtual LRESULT message(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT passOn(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam,
+        LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+
+    HWND handle_;
+};
+
+// True while Ctrl, Alt or a Windows key is held: the key is a shortcut.
+[[nodiscard]] bool shortcutModifierHeld();
+
+} // namespace rt::win32

@@ -1,0 +1,404 @@
+#include "FormWindow.h"
+
+#include "CommandButtonWindow.h"
+#include "Dpi.h"
+#include "LabelWindow.h"
+#include "ListBoxWindow.h"
+#include "TextBoxWindow.h"
+#include "Units.h"
+#include "WideText.h"
+#include "Windows1251.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+
+namespace rt {
+
+namespace {
+
+using win32::wide;
+
+constexpr int kFirstControlId = 100;
+constexpr int kPointsPerInch = 72;
+constexpr int kStandardIconSize = 32;
+constexpr int kStandardSmallIconSize = 16;
+
+std::u16string decoded(std::string_view bytes)
+{
+    return windows1251::decode(bytes);
+}
+
+// &H00BBGGRR& is a COLORREF already.
+COLORREF colourRef(Colour colour)
+{
+    const Rgb rgb = toRgb(colour);
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+std::optional<COLORREF> colourRef(const std::optional<Colour>& colour)
+{
+    return colour ? std::optional(colourRef(*colour)) : std::nullopt;
+}
+
+DWORD styleOf(const FormDefinition& definition)
+{
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    if (definition.minButton) {
+        style |= WS_MINIMIZEBOX;
+    }
+    if (definition.maxButton) {
+        style |= WS_MAXIMIZEBOX;
+    }
+    if (definition.sizable) {
+        style |= WS_THICKFRAME;
+    }
+    return style;
+}
+
+// One window class for each form, with the form's background as its brush.
+const wchar_t* registerClass(const FormDefinition& definition)
+{
+    static std::vector<std::u16string> registered;
+    const std::u16string name = u"rt.Form." + decoded(definition.name);
+    if (std::find(registered.begin(), registered.end(), name) == registered.end()) {
+        WNDCLASSEXW windowClass {};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = definition.backColour
+            ? CreateSolidBrush(colourRef(*definition.backColour))
+            : GetSysColorBrush(COLOR_BTNFACE);
+        windowClass.lpszClassName = wide(name);
+        RegisterClassExW(&windowClass);
+        registered.push_back(name);
+    }
+    return wide(*std::find(registered.begin(), registered.end(), name));
+}
+
+// The program's icon is the executable's first icon resource.
+BOOL CALLBACK takeFirstName(HMODULE /*module*/, LPCWSTR /*type*/, LPWSTR name, LONG_PTR found)
+{
+    *reinterpret_cast<LPCWSTR*>(found) = name;
+    return FALSE;
+}
+
+HICON programIcon(int size)
+{
+    const HMODULE module = GetModuleHandleW(nullptr);
+    LPCWSTR name = nullptr;
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, &takeFirstName,
+        reinterpret_cast<LONG_PTR>(&name));
+    if (name == nullptr) {
+        return nullptr;
+    }
+    return static_cast<HICON>(LoadImageW(module, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass classOf(const ControlDefinition& definition)
+{
+    switch (definition.kind) {
+    case ControlKind::TextBox:
+        return { L"EDIT",
+            WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL
+                | (definition.verticalScrollBar ? WS_VSCROLL : 0U),
+            WS_EX_CLIENTEDGE };
+    case ControlKind::ListBox:
+        return { L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+            WS_EX_CLIENTEDGE };
+    case ControlKind::CommandButton:
+        return { L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0 };
+    case ControlKind::Label:
+        return { L"STATIC",
+            static_cast<DWORD>(SS_NOPREFIX | (definition.centred ? SS_CENTER : SS_LEFT)), 0 };
+    }
+    return { L"STATIC", 0, 0 };
+}
+
+} // namespace
+
+FormWindow::FormWindow(Session& session, const FormDefinition& definition)
+    : definition_(definition)
+    , controls_(definition.controls.size())
+    , children_(definition.controls.size(), nullptr)
+{
+    const std::u16string caption = decoded(definition.caption);
+    handle_ = CreateWindowExW(0, registerClass(definition), wide(caption), styleOf(definition),
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+        GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&procedure));
+
+    // Windows' tab order is the order of creation, so the controls are made
+    // in tab order.
+    std::vector<std::size_t> order(definition.controls.size());
+    std::iota(order.begin(), order.end(), std::size_t { 0 });
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return definition.controls[a].tabIndex < definition.controls[b].tabIndex;
+    });
+    for (const std::size_t which : order) {
+        create(session, which);
+    }
+    const int dpi = win32::dpiOf(handle_);
+    layOut(dpi);
+    if (definition.icon != nullptr) {
+        setIcons(dpi);
+    }
+}
+
+FormWindow::~FormWindow()
+{
+    controls_.clear();
+    if (IsWindow(handle_)) {
+        DestroyWindow(handle_);
+    }
+    DeleteObject(font_);
+    DestroyIcon(bigIcon_);
+    DestroyIcon(smallIcon_);
+}
+
+void FormWindow::create(Session& session, std::size_t which)
+{
+    const ControlDefinition& definition = definition_.controls[which];
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!definition.accessibleName.empty()) {
+        // Screen readers name an edit or list box after the label just before
+        // it; this one shows nowhere.
+        const std::u16string name = decoded(definition.accessibleName);
+        CreateWindowExW(0, L"STATIC", wide(name), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, handle_,
+            nullptr, instance, nullptr);
+    }
+    const ControlClass kind = classOf(definition);
+    const std::u16string text
+        = definition.kind == ControlKind::ListBox ? std::u16string() : decoded(definition.text);
+    const HWND child = CreateWindowExW(kind.exStyle, kind.name, wide(text),
+        WS_CHILD | WS_CLIPSIBLINGS | kind.style | (definition.visible ? WS_VISIBLE : 0U), 0, 0,
+        0, 0, handle_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(which))),
+        instance, nullptr);
+
+    switch (definition.kind) {
+    case ControlKind::TextBox: {
+        auto box = std::make_unique<win32::TextBoxWindow>(session, child);
+        children_[which] = box.get();
+        controls_[which] = std::move(box);
+        break;
+    }
+    case ControlKind::ListBox: {
+        auto list = std::make_unique<win32::ListBoxWindow>(session, child);
+        std::vector<std::u16string> rows;
+        rows.reserve(definition.list.size());
+        for (const std::string_view row : definition.list) {
+            rows.push_back(decoded(row));
+        }
+        list->setRows(rows);
+        children_[which] = list.get();
+        controls_[which] = std::move(list);
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto button = std::make_unique<win32::CommandButtonWindow>(
+            session, child, colourRef(definition.backColour));
+        children_[which] = button.get();
+        controls_[which] = std::move(button);
+        break;
+    }
+    case ControlKind::Label: {
+        auto label
+            = std::make_unique<win32::LabelWindow>(child, colourRef(definition.backColour));
+        children_[which] = label.get();
+        controls_[which] = std::move(label);
+        break;
+    }
+    }
+    tabOrder_.push_back(child);
+}
+
+void FormWindow::layOut(int dpi)
+{
+    const FontDefinition& font = definition_.font;
+    const std::u16string fontName = decoded(font.name);
+    const HFONT newFont = CreateFontW(-MulDiv(font.points, dpi, kPointsPerInch), 0, 0, 0,
+        font.weight, font.italic ? TRUE : FALSE, font.underline ? TRUE : FALSE,
+        font.strikeout ? TRUE : FALSE, static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wide(fontName));
+    for (std::size_t i = 0; i < children_.size(); ++i) {
+        const PixelRect place = toPixels(definition_.controls[i].place, dpi);
+        const HWND child = children_[i]->handle();
+        SetWindowPos(child, nullptr, place.left, place.top, place.width, place.height,
+            SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(newFont), TRUE);
+    }
+    if (font_ != nullptr) {
+        DeleteObject(font_);
+    }
+    font_ = newFont;
+
+    const SIZE outer = win32::outerSize(
+        { twipsToPixels(definition_.clientWidth, dpi), twipsToPixels(definition_.clientHeight, dpi) },
+        styleOf(definition_), 0, dpi);
+    SetWindowPos(handle_, nullptr, 0, 0, outer.cx, outer.cy,
+        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::setIcons(int dpi)
+{
+    const HICON big = programIcon(MulDiv(kStandardIconSize, dpi, kStandardDpi));
+    const HICON small = programIcon(MulDiv(kStandardSmallIconSize, dpi, kStandardDpi));
+    SendMessageW(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    DestroyIcon(bigIcon_);
+    DestroyIcon(smallIcon_);
+    bigIcon_ = big;
+    smallIcon_ = small;
+}
+
+void FormWindow::showForm()
+{
+    if (definition_.startCentred) {
+        RECT window {};
+        GetWindowRect(handle_, &window);
+        MONITORINFO monitor {};
+        monitor.cbSize = sizeof(monitor);
+        GetMonitorInfoW(MonitorFromWindow(handle_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& area = monitor.rcWork;
+        const LONG width = window.right - window.left;
+        const LONG height = window.bottom - window.top;
+        SetWindowPos(handle_, nullptr, area.left + (area.right - area.left - width) / 2,
+            area.top + (area.bottom - area.top - height) / 2, 0, 0,
+            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShowWindow(handle_, SW_SHOW);
+    UpdateWindow(handle_);
+    SetForegroundWindow(handle_);
+    SetFocus(firstInTabOrder());
+}
+
+HWND FormWindow::firstInTabOrder() const
+{
+    for (const HWND child : tabOrder_) {
+        if (IsWindowVisible(child) && IsWindowEnabled(child)) {
+            return child;
+        }
+    }
+    return handle_;
+}
+
+bool FormWindow::navigate(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB
+        || (message.hwnd != handle_ && IsChild(handle_, message.hwnd) == FALSE)
+        || (GetKeyState(VK_CONTROL) & 0x8000) != 0 || (GetKeyState(VK_MENU) & 0x8000) != 0) {
+        return false;
+    }
+    std::vector<HWND> stops;
+    for (const HWND child : tabOrder_) {
+        if (IsWindowVisible(child) && IsWindowEnabled(child)) {
+            stops.push_back(child);
+        }
+    }
+    if (stops.empty()) {
+        return true;
+    }
+    const bool backwards = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    const auto at = std::find(stops.begin(), stops.end(), GetFocus());
+    std::size_t next = 0;
+    if (at == stops.end()) {
+        next = backwards ? stops.size() - 1 : 0;
+    } else {
+        const auto index = static_cast<std::size_t>(at - stops.begin());
+        next = backwards ? (index + stops.size() - 1) % stops.size() : (index + 1) % stops.size();
+    }
+    SetFocus(stops[next]);
+    return true;
+}
+
+win32::ChildWindow* FormWindow::childOf(HWND handle) const
+{
+    for (win32::ChildWindow* child : children_) {
+        if (child != nullptr && child->handle() == handle) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->message(message, wParam, lParam);
+}
+
+LRESULT FormWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (win32::ChildWindow* child = childOf(reinterpret_cast<HWND>(lParam))) {
+            child->command(HIWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (win32::ChildWindow* child = childOf(item.hwndItem)) {
+            child->draw(item);
+            return TRUE;
+        }
+        break;
+    }
+    case WM_CTLCOLORSTATIC:
+        if (win32::ChildWindow* child = childOf(reinterpret_cast<HWND>(lParam))) {
+            if (HBRUSH brush = child->staticColours(reinterpret_cast<HDC>(wParam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+        }
+        break;
+    case WM_ACTIVATE:
+        // A window that is not a dialog must give the focus back itself.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (const HWND focus = GetFocus(); focus != nullptr && IsChild(handle_, focus)) {
+                lastFocus_ = focus;
+            }
+        } else if (HIWORD(wParam) == 0) {
+            SetFocus(lastFocus_ != nullptr && IsWindow(lastFocus_) ? lastFocus_
+                                                                   : firstInTabOrder());
+        }
+        return 0;
+    case WM_DPICHANGED: {
+        const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
+        const int dpi = HIWORD(wParam);
+        layOut(dpi);
+        if (definition_.icon != nullptr) {
+            setIcons(dpi);
+        }
+        SetWindowPos(handle_, nullptr, suggested.left, suggested.top, 0, 0,
+            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_CLOSE:
+        // Closing the form ends the program at once.
+        DestroyWindow(handle_);
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY: {
+        const LRESULT result = DefWindowProcW(handle_, message, wParam, lParam);
+        handle_ = nullptr;
+        return result;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+} // namespace rt

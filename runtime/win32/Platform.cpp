@@ -1,0 +1,23 @@
+#include "Platform.h"
+
+#include "WideText.h"
+
+#include <string>
+#include <windows.h>
+
+namespace rt::platform {
+
+void showErrorMessage(std::u16string_view title, std::u16string_view message)
+{
+    const std::u16string caption(title);
+    const std::u16string text(message);
+    MessageBoxW(GetActiveWindow(), win32::wide(text), win32::wide(caption),
+        MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+void endEventLoop(int status) noexcept
+{
+    PostQuitMessage(status);
+}
+
+} // namespace rt::platform

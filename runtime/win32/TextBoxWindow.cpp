@@ -1,0 +1,193 @@
+#include "TextBoxWindow.h"
+
+#include "Session.h"
+#include "WideText.h"
+
+namespace rt::win32 {
+
+namespace {
+
+constexpr wchar_t kCtrlA = 0x01;
+constexpr wchar_t kCtrlV = 0x16;
+constexpr wchar_t kEscape = 0x1B;
+
+struct Selection {
+    DWORD start = 0;
+    DWORD end = 0;
+};
+
+Selection selectionOf(HWND edit)
+{
+    Selection selection;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
+        reinterpret_cast<LPARAM>(&selection.end));
+    return selection;
+}
+
+std::u16string clipboardText(HWND owner)
+{
+    std::u16string text;
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) {
+        return text;
+    }
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data)); chars != nullptr) {
+            const std::size_t limit = GlobalSize(data) / sizeof(wchar_t);
+            std::size_t length = 0;
+            while (length < limit && chars[length] != L'\0') {
+                ++length;
+            }
+            text = fromWide(chars, length);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+} // namespace
+
+std::u16string withCrLf(std::u16string_view text)
+{
+    std::u16string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c == u'\r' || c == u'\n' || c == u'\u2029') {
+            result += u"\r\n";
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+TextBoxWindow::TextBoxWindow(Session& session, HWND handle)
+    : ChildWindow(handle)
+    , session_(session)
+{
+    // An edit box takes 30,000 characters from the keyboard and the clipboard
+    // until told otherwise; a child's text has no such limit.
+    SendMessageW(handle, EM_SETLIMITTEXT, 0, 0);
+}
+
+std::u16string TextBoxWindow::Text() const
+{
+    const auto length = static_cast<std::size_t>(GetWindowTextLengthW(handle()));
+    // With room to grow, so that appending a character or two to the copy, as
+    // a pick does, does not copy it all again.
+    constexpr std::size_t kRoom = 16;
+    std::u16string text;
+    text.reserve(length + kRoom);
+    text.resize(length + 1);
+    const int copied = GetWindowTextW(
+        handle(), reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(length + 1));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void TextBoxWindow::SetText(const std::u16string& text)
+{
+    session_.beforeTextWrite();
+    const std::u16string current = Text();
+    if (text.size() >= current.size() && text.compare(0, current.size(), current) == 0) {
+        append(text.substr(current.size()), current.size());
+        return;
+    }
+    // The caret goes to the start and the undo buffer empties: a written text
+    // is not the user's to undo.
+    SetWindowTextW(handle(), wide(text));
+}
+
+void TextBoxWindow::append(const std::u16string& tail, std::size_t oldLength)
+{
+    if (tail.empty()) {
+        SendMessageW(handle(), EM_EMPTYUNDOBUFFER, 0, 0);
+        return;
+    }
+    const Selection before = selectionOf(handle());
+    const bool caretAtEnd = before.start == before.end && before.end == oldLength;
+    const auto firstLine = SendMessageW(handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
+    const auto end = static_cast<WPARAM>(oldLength);
+    SendMessageW(handle(), WM_SETREDRAW, FALSE, 0);
+    SendMessageW(handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
+    replaceSelection(tail, false);
+    if (!caretAtEnd) {
+        // The user's caret and view stay where they were.
+        SendMessageW(handle(), EM_SETSEL, before.start, static_cast<LPARAM>(before.end));
+        const auto nowFirst = SendMessageW(handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
+        SendMessageW(handle(), EM_LINESCROLL, 0, firstLine - nowFirst);
+    }
+    SendMessageW(handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(handle(), nullptr, TRUE);
+    if (caretAtEnd) {
+        SendMessageW(handle(), EM_SCROLLCARET, 0, 0);
+    }
+}
+
+void TextBoxWindow::replaceSelection(const std::u16string& text, bool undoable)
+{
+    SendMessageW(handle(), EM_REPLACESEL, undoable ? TRUE : FALSE,
+        reinterpret_cast<LPARAM>(wide(text)));
+}
+
+void TextBoxWindow::paste()
+{
+    if ((GetWindowLongW(handle(), GWL_STYLE) & ES_READONLY) != 0) {
+        return;
+    }
+    replaceSelection(withCrLf(clipboardText(handle())), true);
+}
+
+LRESULT TextBoxWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+        // Escape would close a dialog around a multi-line edit box; this box
+        // keeps the child's text.
+        if (wParam == VK_ESCAPE) {
+            return 0;
+        }
+        if (wParam == 'A' && (GetKeyState(VK_CONTROL) & 0x8000) != 0
+            && (GetKeyState(VK_MENU) & 0x8000) == 0) {
+            SendMessageW(handle(), EM_SETSEL, 0, -1);
+            return 0;
+        }
+        if (wParam == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000) != 0
+            && (GetKeyState(VK_CONTROL) & 0x8000) == 0) {
+            paste();
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        switch (static_cast<wchar_t>(wParam)) {
+        case L'\r':
+        case L'\n':
+            // Enter with or without Shift or Ctrl is a new line.
+            if ((GetWindowLongW(handle(), GWL_STYLE) & ES_READONLY) == 0) {
+                replaceSelection(u"\r\n", true);
+            }
+            return 0;
+        case kEscape:
+        case kCtrlA:
+            return 0;
+        case kCtrlV:
+            paste();
+            return 0;
+        default:
+            break;
+        }
+        break;
+    case WM_PASTE:
+        paste();
+        return 0;
+    default:
+        break;
+    }
+    return ChildWindow::message(message, wParam, lParam);
+}
+
+} // namespace rt::win32

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ChildWindow.h"
+#include "TextBox.h"
+
+#include <string>
+
+namespace rt {
+
+class Session;
+
+namespace win32 {
+
+// The text box over a multi-line EDIT control, which keeps UTF-16 and CR LF
+// as they are: its Text is its window text. A write that only extends the
+// text appends the new tail, so a pick costs the same in a long text as in a
+// short one.
+class TextBoxWindow final : public TextBox, public ChildWindow {
+public:
+    TextBoxWindow(Session& session, HWND handle);
+
+    [[nodiscard]] std::u16string Text() const override;
+    void SetText(const std::u16string& text) override;
+
+protected:
+    LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void replaceSelection(const std::u16string& text, bool undoable);
+    void paste();
+    void append(const std::u16string& tail, std::size_t oldLength);
+
+    Session& session_;
+};
+
+// Every line break of `text` in any spelling (CR LF, CR, LF, paragraph
+// separator) as CR LF.
+[[nodiscard]] std::u16string withCrLf(std::u16string_view text);
+
+} // namespace win32
+} // namespace rt
