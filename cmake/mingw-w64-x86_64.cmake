@@ -1,12 +1,12 @@
 # Cross-building for 64-bit Windows on Debian with MinGW-w64
-# (g++-mingw-w64-x86-64-win32). Its Win32 thread model needs no thread DLL,
-# so the executable links to nothing but Windows' own DLLs. Tests run under
+# (g++-mingw-w64-x86-64-posix, whose threads GoogleTest needs). Linked with
+# -static, an executable needs nothing but Windows' own DLLs. Tests run under
 # Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-win32)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)

@@ -122,6 +122,13 @@ ControlClass classOf(const ControlDefinition& definition)
     return { L"STATIC", 0, 0 };
 }
 
+// Labels take no focus, nor do hidden or disabled controls.
+bool isTabStop(HWND control)
+{
+    return (static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)) & WS_TABSTOP) != 0
+        && IsWindowVisible(control) != FALSE && IsWindowEnabled(control) != FALSE;
+}
+
 } // namespace
 
 FormWindow::FormWindow(Session& session, const FormDefinition& definition)
@@ -284,7 +291,7 @@ void FormWindow::showForm()
 HWND FormWindow::firstInTabOrder() const
 {
     for (const HWND child : tabOrder_) {
-        if (IsWindowVisible(child) && IsWindowEnabled(child)) {
+        if (isTabStop(child)) {
             return child;
         }
     }
@@ -300,7 +307,7 @@ bool FormWindow::navigate(const MSG& message)
     }
     std::vector<HWND> stops;
     for (const HWND child : tabOrder_) {
-        if (IsWindowVisible(child) && IsWindowEnabled(child)) {
+        if (isTabStop(child)) {
             stops.push_back(child);
         }
     }

@@ -7,14 +7,14 @@
 namespace {
 
 using namespace rt::windows1251;
-using testing_support::decodeWithIconv;
-using testing_support::encodeWithIconv;
+using testing_support::decodeWithSystem;
+using testing_support::encodeWithSystem;
 
-TEST(Windows1251, DecodesEveryByteAsIconvDoes)
+TEST(Windows1251, DecodesEveryByteAsTheSystemDoes)
 {
     for (int byte = 0; byte < 256; ++byte) {
         const std::string bytes(1, static_cast<char>(byte));
-        const auto expected = decodeWithIconv(bytes);
+        const auto expected = decodeWithSystem(bytes);
         const std::u16string ours = decode(bytes);
         if (expected) {
             EXPECT_EQ(ours, *expected) << "byte " << byte;
@@ -24,12 +24,12 @@ TEST(Windows1251, DecodesEveryByteAsIconvDoes)
     }
 }
 
-TEST(Windows1251, EncodesEveryCharacterItHasAsIconvDoes)
+TEST(Windows1251, EncodesEveryCharacterItHasAsTheSystemDoes)
 {
     int encodable = 0;
     for (char32_t c = 0; c < 0x10000; ++c) {
         const auto character = static_cast<char16_t>(c);
-        const auto expected = encodeWithIconv(std::u16string_view(&character, 1));
+        const auto expected = encodeWithSystem(std::u16string_view(&character, 1));
         const int ours = byteOf(character);
         if (expected && expected->size() == 1) {
             ++encodable;

@@ -9,11 +9,11 @@
 namespace zorbika::testing {
 namespace {
 
-using testing_support::decodeWithIconv;
+using testing_support::decodeWithSystem;
 
 std::u16string iconvText(std::string_view bytes)
 {
-    const auto text = decodeWithIconv(bytes);
+    const auto text = decodeWithSystem(bytes);
     EXPECT_TRUE(text) << "not Windows-1251";
     return text.value_or(u"");
 }

@@ -29,7 +29,7 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
 
 } // namespace
 
-std::optional<std::u16string> decodeWithIconv(std::string_view bytes)
+std::optional<std::u16string> decodeWithSystem(std::string_view bytes)
 {
     const auto utf16 = convert("UTF-16LE", "CP1251", std::string(bytes));
     if (!utf16) {
@@ -43,7 +43,7 @@ std::optional<std::u16string> decodeWithIconv(std::string_view bytes)
     return text;
 }
 
-std::optional<std::string> encodeWithIconv(std::u16string_view text)
+std::optional<std::string> encodeWithSystem(std::u16string_view text)
 {
     std::string utf16;
     for (const char16_t c : text) {
