@@ -11,14 +11,19 @@ ZORBIKA_PRESET=${ZORBIKA_PRESET:-default}
 # Debian packages that building and running the program needs.
 ZORBIKA_PROGRAM_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
 
+# What cross-building the Windows program needs.
+ZORBIKA_WINDOWS_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+
 # What the tests and benchmarks add: their libraries, then the tools that run
 # them. dbus-daemon gives the tests that run the real program a private session
 # bus, so that nothing is autolaunched into their home; at-spi2-core and
-# python3-pyatspi are a screen reader's side of the accessibility bus.
+# python3-pyatspi are a screen reader's side of the accessibility bus. The
+# Windows tests build GoogleTest from googletest's sources and run under Wine.
 ZORBIKA_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
-    xvfb xauth xdotool dbus-daemon dbus-session-bus-common at-spi2-core python3-pyatspi
-    binutils-mingw-w64-x86-64
+    xvfb xauth xdotool xclip python3-xlib dbus-daemon dbus-session-bus-common at-spi2-core
+    python3-pyatspi
+    "${ZORBIKA_WINDOWS_PACKAGES[@]}" googletest wine wine64
     desktop-file-utils appstream dpkg-dev file lintian
 )
 
@@ -63,4 +68,20 @@ zorbika_build() {
         cmake --preset "$ZORBIKA_PRESET" -DZORBIKA_BUILD_TESTS=ON -DZORBIKA_BUILD_BENCHMARKS=ON
     fi
     cmake --build build --parallel "$(nproc)"
+}
+
+# Cross-builds the Windows program into build-windows/, with its tests when
+# asked (ON) or when that folder has them already.
+zorbika_build_windows() {
+    cd "$ZORBIKA_ROOT"
+    local tests=${1:-}
+    local cached
+    cached=$(sed -n 's/^ZORBIKA_BUILD_TESTS:[A-Z]*=//p' build-windows/CMakeCache.txt 2>/dev/null)
+    if [ -z "$cached" ] || { [ "$tests" = ON ] && [ "$cached" != ON ]; }; then
+        local warnings=OFF
+        [ "$ZORBIKA_PRESET" = ci ] && warnings=ON
+        cmake --preset windows -DZORBIKA_BUILD_TESTS="${tests:-OFF}" -DZORBIKA_BUILD_BENCHMARKS="${tests:-OFF}" \
+            -DCMAKE_COMPILE_WARNING_AS_ERROR=$warnings
+    fi
+    cmake --build build-windows --parallel "$(nproc)"
 }
