@@ -76,7 +76,7 @@ zorbika_build_windows() {
     cd "$ZORBIKA_ROOT"
     local tests=${1:-}
     local cached
-    cached=$(sed -n 's/^ZORBIKA_BUILD_TESTS:[A-Z]*=//p' build-windows/CMakeCache.txt 2>/dev/null)
+    cached=$(sed -n 's/^ZORBIKA_BUILD_TESTS:[A-Z]*=//p' build-windows/CMakeCache.txt 2>/dev/null || true)
     if [ -z "$cached" ] || { [ "$tests" = ON ] && [ "$cached" != ON ]; }; then
         local warnings=OFF
         [ "$ZORBIKA_PRESET" = ci ] && warnings=ON
