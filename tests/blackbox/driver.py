@@ -119,19 +119,29 @@ class Program:
     # Its end.
 
     def close(self):
-        """Closes the window as a window manager does, with WM_DELETE_WINDOW."""
+        """Closes the window as a window manager does, with WM_DELETE_WINDOW,
+        and returns the exit status. A window manager asks again when the user
+        clicks again; so does this, should a request come too early."""
+        for attempt in range(1, 6):
+            self._send_delete_window(attempt)
+            try:
+                return self._process.wait(timeout=3)
+            except subprocess.TimeoutExpired:
+                pass
+        raise ProgramError("the program did not end when its window was closed")
+
+    def _send_delete_window(self, attempt):
         screen = xdisplay.Display()
         window = screen.create_resource_object("window", self.window)
         protocols = screen.intern_atom("WM_PROTOCOLS")
         delete = screen.intern_atom("WM_DELETE_WINDOW")
+        # A distinct time stamp for each request, as a real one would have.
+        stamp = int(time.monotonic() * 1000) & 0xFFFFFFFF or attempt
         message = event.ClientMessage(window=window, client_type=protocols,
-                                      data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+                                      data=(32, [delete, stamp, 0, 0, 0]))
         window.send_event(message, event_mask=X.NoEventMask)
         screen.flush()
         screen.close()
-
-    def wait(self, timeout=20):
-        return self._process.wait(timeout=timeout)
 
     def kill(self):
         if self._process.poll() is None:
