@@ -43,7 +43,7 @@ double cpuMilliseconds()
 void pump()
 {
     MSG message {};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -63,7 +63,7 @@ template <class Pick> double perPick(HWND form, int picks, Pick pick)
 
 } // namespace
 
-int main()
+int main() // NOLINT(bugprone-exception-escape): an escaping exception ends the run
 {
     rt::Session session(u"Zorbika");
     zorbika::Zorbika form(session);
@@ -88,8 +88,8 @@ int main()
             text += u' ';
             SetWindowTextW(edit, reinterpret_cast<const wchar_t*>(text.c_str()));
         });
-        std::printf("| %zu | %.2f | %.2f | %.0f x |\n", units, ours, naive,
-            ours > 0 ? naive / ours : 0.0);
+        std::printf(
+            "| %zu | %.2f | %.2f | %.0f x |\n", units, ours, naive, ours > 0 ? naive / ours : 0.0);
         std::fflush(stdout);
     }
     return 0;

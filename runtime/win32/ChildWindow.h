@@ -30,8 +30,8 @@ protected:
     LRESULT passOn(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam,
-        LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK subclassProcedure(
+        HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
 
     HWND handle_;
 };

@@ -58,7 +58,7 @@ void CommandButtonWindow::draw(const DRAWITEMSTRUCT& item)
 LRESULT CommandButtonWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // A focused button takes Enter as well as Space.
-    constexpr LPARAM kRepeat = 1L << 30;
+    constexpr LPARAM kRepeat = LPARAM { 1 } << 30U;
     if (message == WM_KEYDOWN && wParam == VK_RETURN) {
         if ((lParam & kRepeat) == 0) {
             session_.raiseEvent(click_);

@@ -29,8 +29,7 @@ int systemDpi()
 int dpiOf(HWND window)
 {
     using GetDpiForWindowFunction = UINT WINAPI(HWND);
-    static auto* const getDpiForWindow
-        = newerFunction<GetDpiForWindowFunction>("GetDpiForWindow");
+    static auto* const getDpiForWindow = newerFunction<GetDpiForWindowFunction>("GetDpiForWindow");
     if (getDpiForWindow != nullptr && window != nullptr) {
         if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
             return static_cast<int>(dpi);
@@ -56,8 +55,7 @@ SIZE outerSize(SIZE client, DWORD style, DWORD exStyle, int dpi)
 int metricAt(int index, int dpi)
 {
     using MetricForDpiFunction = int WINAPI(int, UINT);
-    static auto* const metricForDpi
-        = newerFunction<MetricForDpiFunction>("GetSystemMetricsForDpi");
+    static auto* const metricForDpi = newerFunction<MetricForDpiFunction>("GetSystemMetricsForDpi");
     if (metricForDpi != nullptr) {
         return metricForDpi(index, static_cast<UINT>(dpi));
     }

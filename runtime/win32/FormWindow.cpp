@@ -78,6 +78,7 @@ const wchar_t* registerClass(const FormDefinition& definition)
 }
 
 // The program's icon is the executable's first icon resource.
+// NOLINTNEXTLINE(readability-non-const-parameter): EnumResourceNamesW's callback type
 BOOL CALLBACK takeFirstName(HMODULE /*module*/, LPCWSTR /*type*/, LPWSTR name, LONG_PTR found)
 {
     *reinterpret_cast<LPCWSTR*>(found) = name;
@@ -163,7 +164,7 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
 FormWindow::~FormWindow()
 {
     controls_.clear();
-    if (IsWindow(handle_)) {
+    if (IsWindow(handle_) != FALSE) {
         DestroyWindow(handle_);
     }
     DeleteObject(font_);
@@ -186,8 +187,8 @@ void FormWindow::create(Session& session, std::size_t which)
     const std::u16string text
         = definition.kind == ControlKind::ListBox ? std::u16string() : decoded(definition.text);
     const HWND child = CreateWindowExW(kind.exStyle, kind.name, wide(text),
-        WS_CHILD | WS_CLIPSIBLINGS | kind.style | (definition.visible ? WS_VISIBLE : 0U), 0, 0,
-        0, 0, handle_,
+        WS_CHILD | WS_CLIPSIBLINGS | kind.style | (definition.visible ? WS_VISIBLE : 0U), 0, 0, 0,
+        0, handle_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(which))),
         instance, nullptr);
 
@@ -218,8 +219,7 @@ void FormWindow::create(Session& session, std::size_t which)
         break;
     }
     case ControlKind::Label: {
-        auto label
-            = std::make_unique<win32::LabelWindow>(child, colourRef(definition.backColour));
+        auto label = std::make_unique<win32::LabelWindow>(child, colourRef(definition.backColour));
         children_[which] = label.get();
         controls_[which] = std::move(label);
         break;
@@ -248,11 +248,11 @@ void FormWindow::layOut(int dpi)
     }
     font_ = newFont;
 
-    const SIZE outer = win32::outerSize(
-        { twipsToPixels(definition_.clientWidth, dpi), twipsToPixels(definition_.clientHeight, dpi) },
+    const SIZE outer = win32::outerSize({ twipsToPixels(definition_.clientWidth, dpi),
+                                            twipsToPixels(definition_.clientHeight, dpi) },
         styleOf(definition_), 0, dpi);
-    SetWindowPos(handle_, nullptr, 0, 0, outer.cx, outer.cy,
-        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(
+        handle_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::setIcons(int dpi)
@@ -373,12 +373,13 @@ LRESULT FormWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         // A window that is not a dialog must give the focus back itself.
         if (LOWORD(wParam) == WA_INACTIVE) {
-            if (const HWND focus = GetFocus(); focus != nullptr && IsChild(handle_, focus)) {
+            if (const HWND focus = GetFocus();
+                focus != nullptr && IsChild(handle_, focus) != FALSE) {
                 lastFocus_ = focus;
             }
         } else if (HIWORD(wParam) == 0) {
-            SetFocus(lastFocus_ != nullptr && IsWindow(lastFocus_) ? lastFocus_
-                                                                   : firstInTabOrder());
+            SetFocus(lastFocus_ != nullptr && IsWindow(lastFocus_) != FALSE ? lastFocus_
+                                                                            : firstInTabOrder());
         }
         return 0;
     case WM_DPICHANGED: {

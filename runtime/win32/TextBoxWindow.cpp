@@ -27,7 +27,7 @@ Selection selectionOf(HWND edit)
 std::u16string clipboardText(HWND owner)
 {
     std::u16string text;
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) {
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT) == FALSE || OpenClipboard(owner) == FALSE) {
         return text;
     }
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
@@ -130,8 +130,8 @@ void TextBoxWindow::append(const std::u16string& tail, std::size_t oldLength)
 
 void TextBoxWindow::replaceSelection(const std::u16string& text, bool undoable)
 {
-    SendMessageW(handle(), EM_REPLACESEL, undoable ? TRUE : FALSE,
-        reinterpret_cast<LPARAM>(wide(text)));
+    SendMessageW(
+        handle(), EM_REPLACESEL, undoable ? TRUE : FALSE, reinterpret_cast<LPARAM>(wide(text)));
 }
 
 void TextBoxWindow::paste()

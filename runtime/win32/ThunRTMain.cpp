@@ -14,8 +14,8 @@ namespace {
 
 std::u16string widened(std::string_view utf8)
 {
-    const int length = MultiByteToWideChar(
-        CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    const int length
+        = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::u16string text(static_cast<std::size_t>(length), u'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
         reinterpret_cast<wchar_t*>(text.data()), length);

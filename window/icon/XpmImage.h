@@ -37,8 +37,8 @@ struct XpmImage {
         XpmImage image;
         int colours = 0;
         int charsPerPixel = 0;
-        if (std::sscanf(xpm[0], "%d %d %d %d", &image.width, &image.height, &colours,
-                &charsPerPixel)
+        if (std::sscanf(
+                xpm[0], "%d %d %d %d", &image.width, &image.height, &colours, &charsPerPixel)
                 != 4
             || charsPerPixel != 1 || colours < 1 || colours > 256) {
             return std::nullopt;

@@ -29,8 +29,10 @@ TEST_F(FormWindow, ClientAreaAndControlsHaveTheirExactPlacesAt96Dpi)
     EXPECT_EQ(client.bottom, rt::twipsToPixels(sample::kForm.clientHeight));
 
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-    EXPECT_NE(style & WS_MINIMIZEBOX, 0U);
-    EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME), 0U);
+    const DWORD minimiseBox = WS_MINIMIZEBOX;
+    const DWORD maximiseBoxOrSizingBorder = WS_MAXIMIZEBOX | WS_THICKFRAME;
+    EXPECT_NE(style & minimiseBox, 0U);
+    EXPECT_EQ(style & maximiseBoxOrSizingBorder, 0U);
 
     // The list keeps its height although it is no whole number of rows.
     const auto expect = [](HWND child, const rt::TwipsRect& twips) {
@@ -101,7 +103,7 @@ private:
     {
         wchar_t className[32] {};
         GetClassNameW(window, className, 32);
-        if (std::wstring_view(className) != L"#32770" || !IsWindowVisible(window)) {
+        if (std::wstring_view(className) != L"#32770" || IsWindowVisible(window) == FALSE) {
             return TRUE;
         }
         wchar_t buffer[512] {};
@@ -124,16 +126,15 @@ private:
 std::unique_ptr<rt::Form> failingLoad(rt::Session& session)
 {
     auto form = std::make_unique<rt::Form>(session, sample::kForm);
-    form->setLoadHandler([] { throw rt::RuntimeError(rt::RuntimeError::kInvalidPropertyArrayIndex); });
+    form->setLoadHandler(
+        [] { throw rt::RuntimeError(rt::RuntimeError::kInvalidPropertyArrayIndex); });
     return form;
 }
 
 std::unique_ptr<rt::Form> closedAtOnce(rt::Session& session)
 {
     auto form = std::make_unique<rt::Form>(session, sample::kForm);
-    form->setLoadHandler([&form = *form] {
-        PostMessageW(rt::handleOf(form), WM_CLOSE, 0, 0);
-    });
+    form->setLoadHandler([&form = *form] { PostMessageW(rt::handleOf(form), WM_CLOSE, 0, 0); });
     return form;
 }
 

@@ -52,9 +52,9 @@ TEST_F(ListBoxKeyboard, ArrowsHomeAndEndPickWhereTheyLandEnterPicksAgain)
 {
     SetFocus(listWindow());
     sendKey(listWindow(), VK_RETURN); // nothing selected yet
-    sendKey(listWindow(), VK_DOWN);   // the row with the focus frame
+    sendKey(listWindow(), VK_DOWN); // the row with the focus frame
     sendKey(listWindow(), VK_DOWN);
-    sendKey(listWindow(), VK_DOWN);   // already at the end
+    sendKey(listWindow(), VK_DOWN); // already at the end
     sendKey(listWindow(), VK_HOME);
     sendKey(listWindow(), VK_END);
     sendKey(listWindow(), VK_RETURN);

@@ -18,7 +18,7 @@ namespace win32_testing {
 inline void pump()
 {
     MSG message {};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -1,8 +1,9 @@
 // The text box over an EDIT control: its Text is exact, writes that extend
 // the text append, and the keyboard and clipboard keep CR LF.
 
-#include "SampleWindow.h"
 #include "TextBoxWindow.h"
+
+#include "SampleWindow.h"
 
 namespace win32_testing {
 namespace {
