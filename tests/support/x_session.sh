@@ -62,9 +62,17 @@ if [ "$wine" = --wine ]; then
     setsid /usr/bin/python3 "$(dirname "$0")/window_manager.py" </dev/null >/dev/null 2>&1 &
     echo $! >"$session/window_manager.pid"
     mkdir -p "$WINEPREFIX"
+    # Detached from this script, like the server: the desktop and services
+    # that wineboot leaves running must outlive it, and a test runner ends
+    # every process that descends from a test.
     setsid wineserver -p </dev/null >/dev/null 2>&1
-    wine wineboot -i </dev/null >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
-        /d 'Liberation Serif' /f </dev/null >/dev/null 2>&1
+    (setsid sh -c 'wine wineboot -i && wine reg add "HKCU\Software\Wine\Fonts\Replacements" \
+        /v "Times New Roman" /d "Liberation Serif" /f; touch "$1"' sh "$session/booted" \
+        </dev/null >/dev/null 2>&1 &)
+    for _ in $(seq 1200); do
+        [ -e "$session/booted" ] && break
+        sleep 0.1
+    done
+    [ -e "$session/booted" ] || { echo "Wine did not start"; exit 1; }
     echo "Wine prefix $WINEPREFIX"
 fi
