@@ -11,8 +11,9 @@ ZORBIKA_PRESET=${ZORBIKA_PRESET:-default}
 # Debian packages that building and running the program needs.
 ZORBIKA_PROGRAM_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
 
-# What cross-building the Windows program needs.
-ZORBIKA_WINDOWS_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+# What cross-building the Windows program and its installer package needs.
+ZORBIKA_WINDOWS_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wixl msitools)
 
 # What the tests and benchmarks add: their libraries, then the tools that run
 # them. dbus-daemon gives the tests that run the real program a private session
