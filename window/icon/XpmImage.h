@@ -51,14 +51,14 @@ struct XpmImage {
                 return std::nullopt;
             }
             keys += line[0];
-            const std::string_view spec = line.substr(value + 3);
+            const std::string_view written = line.substr(value + 3);
             XpmColour colour;
             unsigned red = 0;
             unsigned green = 0;
             unsigned blue = 0;
-            if (spec.starts_with("None")) {
+            if (written.starts_with("None")) {
                 colour.transparent = true;
-            } else if (std::sscanf(spec.data(), "#%2x%2x%2x", &red, &green, &blue) == 3) {
+            } else if (std::sscanf(written.data(), "#%2x%2x%2x", &red, &green, &blue) == 3) {
                 colour = { static_cast<int>(red), static_cast<int>(green), static_cast<int>(blue),
                     false };
             } else {
