@@ -25,7 +25,8 @@ struct XpmImage {
 
     [[nodiscard]] int indexAt(int x, int y) const
     {
-        return pixels[static_cast<std::size_t>(y * width + x)];
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)
+            + static_cast<std::size_t>(x)];
     }
     [[nodiscard]] const XpmColour& colourAt(int x, int y) const
     {
