@@ -2,6 +2,7 @@
 
 #include "Form.h"
 #include "Session.h"
+#include "Startup.h"
 
 #include <QApplication>
 #include <QString>
@@ -26,16 +27,9 @@ int ThunRTMain(const ProjectDescription& project)
     QGuiApplication::setDesktopFileName(QString::fromUtf8(project.desktopFileName));
 
     Session session(name.toStdU16String());
-    std::unique_ptr<Form> form;
-    session.raiseEvent([&] { form = project.createStartupForm(session); });
-    if (form) {
-        form->load();
-    }
-    if (const auto status = session.endStatus()) {
-        return *status;
-    }
+    const std::unique_ptr<Form> form = loadStartupForm(session, project);
     if (!form) {
-        return kErrorExitStatus;
+        return session.endStatus().value_or(kErrorExitStatus);
     }
     form->showForm();
     return QApplication::exec();

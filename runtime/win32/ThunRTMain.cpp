@@ -3,6 +3,7 @@
 #include "Form.h"
 #include "FormWindow.h"
 #include "Session.h"
+#include "Startup.h"
 
 #include <commctrl.h>
 #include <string>
@@ -47,16 +48,9 @@ int ThunRTMain(const ProjectDescription& project)
     InitCommonControlsEx(&controls);
 
     Session session(widened(project.name));
-    std::unique_ptr<Form> form;
-    session.raiseEvent([&] { form = project.createStartupForm(session); });
-    if (form) {
-        form->load();
-    }
-    if (const auto status = session.endStatus()) {
-        return *status;
-    }
+    const std::unique_ptr<Form> form = loadStartupForm(session, project);
     if (!form) {
-        return kErrorExitStatus;
+        return session.endStatus().value_or(kErrorExitStatus);
     }
     form->showForm();
     const int status = runMessageLoop(form->window());
