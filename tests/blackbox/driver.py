@@ -21,8 +21,10 @@ class ProgramError(AssertionError):
 
 
 def xdotool(*arguments):
+    # A bound on every call: waiting for a focus that never comes must fail
+    # the scenario, not hang it.
     return subprocess.run(["xdotool", *arguments], check=True, capture_output=True,
-                          text=True).stdout
+                          text=True, timeout=20).stdout
 
 
 class Program:
