@@ -16,11 +16,17 @@ wine=${3:-}
 export WINEPREFIX=$session/prefix WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 
 stop() {
-    if [ -f "$session/display" ] && [ -d "$WINEPREFIX" ]; then
-        DISPLAY=:$(cat "$session/display") wineserver -k 2>/dev/null || true
+    if [ -d "$WINEPREFIX" ]; then
+        wineserver -k 2>/dev/null || true
     fi
-    for pid in "$session"/*.pid; do
-        [ -f "$pid" ] && kill "$(cat "$pid")" 2>/dev/null || true
+    # A number left by an ended run may belong to another process by now.
+    local file pid
+    for file in "$session"/xvfb.pid "$session"/window_manager.pid; do
+        [ -f "$file" ] || continue
+        pid=$(cat "$file")
+        if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qE 'Xvfb|window_manager'; then
+            kill "$pid" 2>/dev/null || true
+        fi
     done
     rm -f "$session/display" "$session"/*.pid
 }
@@ -41,20 +47,19 @@ stop
 rm -rf "$session"
 mkdir -p "$session"
 
-# The first display number that no server holds.
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-    display=$((display + 1))
-done
+# Xvfb takes the first free display number itself and writes it once it
+# accepts clients: two sessions that start at once never take the same one.
 # Its own session, so that the test runner does not wait for it.
-setsid Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+    3>"$session/display.new" </dev/null >/dev/null 2>&1 &
 echo $! >"$session/xvfb.pid"
-for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$display" ] && break
+for _ in $(seq 200); do
+    grep -q . "$session/display.new" 2>/dev/null && break
     sleep 0.05
 done
-[ -e "/tmp/.X11-unix/X$display" ] || { echo "Xvfb did not start"; exit 1; }
-echo "$display" >"$session/display"
+display=$(tr -d '\n' <"$session/display.new")
+[ -n "$display" ] || { echo "Xvfb did not start"; exit 1; }
+mv "$session/display.new" "$session/display"
 export DISPLAY=:$display
 echo "X display :$display"
 
