@@ -8,11 +8,6 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 
-bool held(int key)
-{
-    return (static_cast<unsigned short>(GetKeyState(key)) & 0x8000U) != 0;
-}
-
 } // namespace
 
 ChildWindow::ChildWindow(HWND handle)
@@ -46,9 +41,14 @@ LRESULT CALLBACK ChildWindow::subclassProcedure(
     return reinterpret_cast<ChildWindow*>(self)->message(message, wParam, lParam);
 }
 
+bool keyHeld(int key)
+{
+    return (static_cast<unsigned short>(GetKeyState(key)) & 0x8000U) != 0;
+}
+
 bool shortcutModifierHeld()
 {
-    return held(VK_CONTROL) || held(VK_MENU) || held(VK_LWIN) || held(VK_RWIN);
+    return keyHeld(VK_CONTROL) || keyHeld(VK_MENU) || keyHeld(VK_LWIN) || keyHeld(VK_RWIN);
 }
 
 } // namespace rt::win32

@@ -36,6 +36,8 @@ private:
     HWND handle_;
 };
 
+// True while `key` is down, as of the message being handled.
+[[nodiscard]] bool keyHeld(int key);
 // True while Ctrl, Alt or a Windows key is held: the key is a shortcut.
 [[nodiscard]] bool shortcutModifierHeld();
 

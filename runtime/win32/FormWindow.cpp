@@ -10,6 +10,7 @@
 #include "Windows1251.h"
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 #include <string>
 
@@ -56,25 +57,25 @@ DWORD styleOf(const FormDefinition& definition)
     return style;
 }
 
-// One window class for each form, with the form's background as its brush.
-const wchar_t* registerClass(const FormDefinition& definition)
+// One window class for each form, with the form's background as its brush;
+// returns its name.
+std::u16string registerClass(const FormDefinition& definition)
 {
-    static std::vector<std::u16string> registered;
-    const std::u16string name = u"rt.Form." + decoded(definition.name);
-    if (std::find(registered.begin(), registered.end(), name) == registered.end()) {
-        WNDCLASSEXW windowClass {};
-        windowClass.cbSize = sizeof(windowClass);
+    std::u16string name = u"rt.Form." + decoded(definition.name);
+    WNDCLASSEXW windowClass {};
+    windowClass.cbSize = sizeof(windowClass);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (GetClassInfoExW(instance, wide(name), &windowClass) == FALSE) {
         windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = definition.backColour
             ? CreateSolidBrush(colourRef(*definition.backColour))
             : GetSysColorBrush(COLOR_BTNFACE);
         windowClass.lpszClassName = wide(name);
         RegisterClassExW(&windowClass);
-        registered.push_back(name);
     }
-    return wide(*std::find(registered.begin(), registered.end(), name));
+    return name;
 }
 
 // The program's icon is the executable's first icon resource.
@@ -137,10 +138,11 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     , controls_(definition.controls.size())
     , children_(definition.controls.size(), nullptr)
 {
+    const std::u16string className = registerClass(definition);
     const std::u16string caption = decoded(definition.caption);
-    handle_ = CreateWindowExW(0, registerClass(definition), wide(caption), styleOf(definition),
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-        GetModuleHandleW(nullptr), nullptr);
+    handle_ = CreateWindowExW(0, wide(className), wide(caption), styleOf(definition), CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
+        nullptr);
     SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&procedure));
 
@@ -288,33 +290,31 @@ void FormWindow::showForm()
     SetFocus(firstInTabOrder());
 }
 
+std::vector<HWND> FormWindow::tabStops() const
+{
+    std::vector<HWND> stops;
+    std::copy_if(tabOrder_.begin(), tabOrder_.end(), std::back_inserter(stops), isTabStop);
+    return stops;
+}
+
 HWND FormWindow::firstInTabOrder() const
 {
-    for (const HWND child : tabOrder_) {
-        if (isTabStop(child)) {
-            return child;
-        }
-    }
-    return handle_;
+    const std::vector<HWND> stops = tabStops();
+    return stops.empty() ? handle_ : stops.front();
 }
 
 bool FormWindow::navigate(const MSG& message)
 {
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB
         || (message.hwnd != handle_ && IsChild(handle_, message.hwnd) == FALSE)
-        || (GetKeyState(VK_CONTROL) & 0x8000) != 0 || (GetKeyState(VK_MENU) & 0x8000) != 0) {
+        || win32::keyHeld(VK_CONTROL) || win32::keyHeld(VK_MENU)) {
         return false;
     }
-    std::vector<HWND> stops;
-    for (const HWND child : tabOrder_) {
-        if (isTabStop(child)) {
-            stops.push_back(child);
-        }
-    }
+    const std::vector<HWND> stops = tabStops();
     if (stops.empty()) {
         return true;
     }
-    const bool backwards = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    const bool backwards = win32::keyHeld(VK_SHIFT);
     const auto at = std::find(stops.begin(), stops.end(), GetFocus());
     std::size_t next = 0;
     if (at == stops.end()) {

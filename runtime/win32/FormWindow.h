@@ -44,6 +44,8 @@ private:
     void layOut(int dpi);
     void setIcons(int dpi);
     [[nodiscard]] win32::ChildWindow* childOf(HWND handle) const;
+    // The controls that take the focus now, in tab order.
+    [[nodiscard]] std::vector<HWND> tabStops() const;
     [[nodiscard]] HWND firstInTabOrder() const;
 
     const FormDefinition& definition_;

@@ -134,9 +134,14 @@ void TextBoxWindow::replaceSelection(const std::u16string& text, bool undoable)
         handle(), EM_REPLACESEL, undoable ? TRUE : FALSE, reinterpret_cast<LPARAM>(wide(text)));
 }
 
+bool TextBoxWindow::readOnly() const
+{
+    return (GetWindowLongW(handle(), GWL_STYLE) & ES_READONLY) != 0;
+}
+
 void TextBoxWindow::paste()
 {
-    if ((GetWindowLongW(handle(), GWL_STYLE) & ES_READONLY) != 0) {
+    if (readOnly()) {
         return;
     }
     replaceSelection(withCrLf(clipboardText(handle())), true);
@@ -151,13 +156,11 @@ LRESULT TextBoxWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == VK_ESCAPE) {
             return 0;
         }
-        if (wParam == 'A' && (GetKeyState(VK_CONTROL) & 0x8000) != 0
-            && (GetKeyState(VK_MENU) & 0x8000) == 0) {
+        if (wParam == 'A' && keyHeld(VK_CONTROL) && !keyHeld(VK_MENU)) {
             SendMessageW(handle(), EM_SETSEL, 0, -1);
             return 0;
         }
-        if (wParam == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000) != 0
-            && (GetKeyState(VK_CONTROL) & 0x8000) == 0) {
+        if (wParam == VK_INSERT && keyHeld(VK_SHIFT) && !keyHeld(VK_CONTROL)) {
             paste();
             return 0;
         }
@@ -167,7 +170,7 @@ LRESULT TextBoxWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
         case L'\r':
         case L'\n':
             // Enter with or without Shift or Ctrl is a new line.
-            if ((GetWindowLongW(handle(), GWL_STYLE) & ES_READONLY) == 0) {
+            if (!readOnly()) {
                 replaceSelection(u"\r\n", true);
             }
             return 0;

@@ -27,6 +27,7 @@ protected:
 
 private:
     void replaceSelection(const std::u16string& text, bool undoable);
+    [[nodiscard]] bool readOnly() const;
     void paste();
     void append(const std::u16string& tail, std::size_t oldLength);
 
