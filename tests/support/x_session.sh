@@ -6,13 +6,16 @@
 # have the font itself.
 # A stand-in window manager answers Wine, which otherwise waits two seconds
 # for one whenever it hides or destroys a window.
-# Usage: x_session.sh start SESSION-DIR [--wine]
+# With a keeper program, that program runs for the whole session, so that
+# Wine's desktop and services stay up between tests.
+# Usage: x_session.sh start SESSION-DIR [--wine [KEEPER.exe]]
 #        x_session.sh stop SESSION-DIR
 set -euo pipefail
 
 action=$1
 session=$2
 wine=${3:-}
+keeper=${4:-}
 export WINEPREFIX=$session/prefix WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 
 stop() {
@@ -38,7 +41,7 @@ stop)
     ;;
 start) ;;
 *)
-    echo "usage: x_session.sh start|stop SESSION-DIR [--wine]" >&2
+    echo "usage: x_session.sh start|stop SESSION-DIR [--wine [KEEPER.exe]]" >&2
     exit 2
     ;;
 esac
@@ -79,5 +82,9 @@ if [ "$wine" = --wine ]; then
         sleep 0.1
     done
     [ -e "$session/booted" ] || { echo "Wine did not start"; exit 1; }
+    # Detached as well, and ended by `wineserver -k` with the session.
+    if [ -n "$keeper" ]; then
+        (setsid wine "$keeper" </dev/null >/dev/null 2>&1 &)
+    fi
     echo "Wine prefix $WINEPREFIX"
 fi
