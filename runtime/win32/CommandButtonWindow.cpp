@@ -22,7 +22,9 @@ CommandButtonWindow::~CommandButtonWindow()
 
 void CommandButtonWindow::command(WORD code)
 {
-    if (code == BN_CLICKED) {
+    // An owner-drawn button reports the second press of a double-click as a
+    // double-click, not as a click; it is a press all the same.
+    if (code == BN_CLICKED || code == BN_DOUBLECLICKED) {
         session_.raiseEvent(click_);
     }
 }

@@ -98,6 +98,19 @@ def picks(program, check):
     check.equal(text_of(program), "01122", "a double-click is two picks")
 
 
+def double_clicks(program, check):
+    rows = row_centres(program)
+    program.click(*rows[0])
+    program.click(*centre(SPACE_BUTTON), repeat=2)
+    check.equal(text_of(program), "0  ", "a double-click on Интервал is two spaces")
+    program.click(*centre(NEW_LINE_BUTTON), repeat=2)
+    check.equal(text_of(program), "0  \n\n", "a double-click on Нов ред is two new lines")
+    program.click(*centre(CLEAR_BUTTON), repeat=2)
+    check.equal(text_of(program), "", "a double-click on Изчисти empties the box")
+    program.click(*rows[3], repeat=3)
+    check.equal(text_of(program), "333", "a triple-click is three picks")
+
+
 def drag_wheel_and_right_button(program, check):
     rows = row_centres(program)
     program.drag(rows[0], rows[3])
@@ -205,8 +218,8 @@ def layout(program, check):
 
 
 SCENARIOS = {function.__name__: function for function in (
-    start_state, picks, drag_wheel_and_right_button, keyboard, buttons, typing, tab_order,
-    closing, layout)}
+    start_state, picks, double_clicks, drag_wheel_and_right_button, keyboard, buttons, typing,
+    tab_order, closing, layout)}
 
 
 def main(arguments):
