@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
+#include <QThread>
 
 namespace rt::platform {
 
@@ -23,7 +24,11 @@ void showErrorMessage(std::u16string_view title, std::u16string_view message)
 
 void endEventLoop(int status) noexcept
 {
-    QCoreApplication::exit(status);
+    // Qt keeps an exit asked for with no loop running, and the next loop, a
+    // message box's among them, would end at once.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(status);
+    }
 }
 
 } // namespace rt::platform
