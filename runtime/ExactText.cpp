@@ -1,4 +1,6 @@
-#include "TextBuffer.h"
+#include "ExactText.h"
+
+#include "LineBreaks.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,97 +8,95 @@
 
 namespace rt {
 
-namespace {
-
-// The characters a document turns into a paragraph separator when inserted.
-bool breaksLine(char16_t c)
+std::optional<std::u16string_view> extensionOf(
+    std::u16string_view current, std::u16string_view text)
 {
-    return c == u'\r' || c == u'\n' || c == TextBuffer::kSeparator || c == u'\uFDD0'
-        || c == u'\uFDD1';
+    // Equality only, so the bytes can be compared as bytes, far faster than
+    // the code-unit loop of compare().
+    if (text.size() < current.size()
+        || std::memcmp(text.data(), current.data(), current.size() * sizeof(char16_t)) != 0) {
+        return std::nullopt;
+    }
+    return text.substr(current.size());
 }
 
-} // namespace
-
-void TextBuffer::translate(std::u16string_view piece, std::size_t documentStart,
+void ExactText::translate(std::u16string_view piece, std::size_t displayStart,
     std::u16string& out, std::vector<std::size_t>& pairs) const
 {
     out.reserve(out.size() + piece.size());
-    std::size_t position = documentStart;
+    std::size_t position = displayStart;
     for (std::size_t i = 0; i < piece.size(); ++i, ++position) {
         const char16_t c = piece[i];
         if (c == u'\r' && i + 1 < piece.size() && piece[i + 1] == u'\n') {
             pairs.push_back(position);
             ++i;
         }
-        out.push_back(breaksLine(c) ? kSeparator : c);
+        out.push_back(breaks(c) ? display_.separator : c);
     }
 }
 
-std::u16string TextBuffer::assign(std::u16string text)
+std::u16string ExactText::assign(std::u16string text)
 {
-    std::u16string document;
+    std::u16string display;
     std::vector<std::size_t> pairs;
-    translate(text, 0, document, pairs);
+    translate(text, 0, display, pairs);
     text_ = std::move(text);
     pairs_ = std::move(pairs);
-    return document;
+    return display;
 }
 
-std::optional<std::u16string> TextBuffer::extend(const std::u16string& text)
+std::optional<std::u16string> ExactText::extend(const std::u16string& text)
 {
-    // Equality only, so the bytes can be compared as bytes, far faster than
-    // the code-unit loop of compare().
-    if (text.size() < text_.size()
-        || std::memcmp(text.data(), text_.data(), text_.size() * sizeof(char16_t)) != 0) {
+    const std::optional<std::u16string_view> tail = extensionOf(text_, text);
+    if (!tail) {
         return std::nullopt;
     }
-    const std::u16string_view tail = std::u16string_view(text).substr(text_.size());
     const std::size_t oldPairs = pairs_.size();
     try {
-        const std::size_t start = documentLength();
-        std::u16string_view rest = tail;
+        const std::size_t start = displayLength();
+        std::u16string_view rest = *tail;
         // A lone CR at the end and an LF at the start of the tail make one
-        // break, which the document already shows.
+        // break, which the display already shows.
         if (!text_.empty() && text_.back() == u'\r' && !rest.empty() && rest.front() == u'\n') {
             pairs_.push_back(start - 1);
             rest.remove_prefix(1);
         }
-        std::u16string document;
-        translate(rest, start, document, pairs_);
-        text_ += tail;
-        return document;
+        std::u16string display;
+        translate(rest, start, display, pairs_);
+        text_ += *tail;
+        return display;
     } catch (...) {
         pairs_.resize(oldPairs);
         throw;
     }
 }
 
-std::size_t TextBuffer::textPosition(std::size_t documentPosition) const
+std::size_t ExactText::textPosition(std::size_t displayPosition) const
 {
-    const auto before = std::lower_bound(pairs_.begin(), pairs_.end(), documentPosition);
-    return documentPosition + static_cast<std::size_t>(std::distance(pairs_.begin(), before));
+    const auto before = std::lower_bound(pairs_.begin(), pairs_.end(), displayPosition);
+    return displayPosition + static_cast<std::size_t>(std::distance(pairs_.begin(), before));
 }
 
-std::u16string TextBuffer::documentSlice(std::size_t from, std::size_t to) const
+std::u16string ExactText::displaySlice(std::size_t from, std::size_t to) const
 {
-    std::u16string document;
-    document.reserve(to - from);
+    std::u16string display;
+    display.reserve(to - from);
     auto pair = std::lower_bound(pairs_.begin(), pairs_.end(), from);
     std::size_t at = textPosition(from);
     for (std::size_t position = from; position < to; ++position) {
         if (pair != pairs_.end() && *pair == position) {
             ++pair;
             at += 2;
-            document.push_back(kSeparator);
+            display.push_back(display_.separator);
         } else {
             const char16_t c = text_[at++];
-            document.push_back(breaksLine(c) ? kSeparator : c);
+            display.push_back(breaks(c) ? display_.separator : c);
         }
     }
-    return document;
+    return display;
 }
 
-void TextBuffer::replaceDocumentRange(
+void ExactText::replaceDisplayRange(
     std::size_t from, std::size_t removed, std::u16string_view inserted)
 {
     const std::size_t textFrom = textPosition(from);
@@ -106,9 +106,9 @@ void TextBuffer::replaceDocumentRange(
     std::vector<std::size_t> newPairs;
     piece.reserve(inserted.size());
     for (std::size_t i = 0; i < inserted.size(); ++i) {
-        if (inserted[i] == kSeparator) {
+        if (inserted[i] == display_.separator) {
             newPairs.push_back(from + i);
-            piece += u"\r\n";
+            piece += kCrLf;
         } else {
             piece.push_back(inserted[i]);
         }

@@ -8,46 +8,68 @@
 
 namespace rt {
 
-// A text box's own copy of its text, code unit for code unit, and how it maps
-// onto the widget's document. The document keeps one paragraph separator for
-// every line break, whatever its spelling (CR LF, CR, LF, ...), so CR LF is
-// two code units here and one character there; this class keeps the places of
-// those pairs to translate positions both ways.
-class TextBuffer {
+// When `text` starts with `current`, the tail that follows it: a write of
+// `text` over `current` only extends it, and a control can append just that.
+// None when the write changes what was there.
+[[nodiscard]] std::optional<std::u16string_view> extensionOf(
+    std::u16string_view current, std::u16string_view text);
+
+// How a control's display spells line breaks: one character for each,
+// whatever the text's own spelling.
+struct DisplayedBreaks {
+    // The display's character for a line break.
+    char16_t separator = u'\n';
+    // Every character the display turns into that separator; a CR LF pair
+    // becomes one.
+    std::u16string_view breaking = u"\r\n";
+};
+
+// A text box's exact text, code unit for code unit, and how it maps onto a
+// display that keeps one separator for every line break, so that CR LF is
+// two code units here and one character there. It keeps the places of those
+// pairs to translate positions both ways.
+class ExactText {
 public:
-    // How the document spells a line break.
-    static constexpr char16_t kSeparator = u'\u2029';
+    explicit ExactText(DisplayedBreaks display)
+        : display_(display)
+    {
+    }
 
     [[nodiscard]] const std::u16string& text() const { return text_; }
-    // The number of characters the document holds for this text.
-    [[nodiscard]] std::size_t documentLength() const { return text_.size() - pairs_.size(); }
+    // The number of characters the display holds for this text.
+    [[nodiscard]] std::size_t displayLength() const { return text_.size() - pairs_.size(); }
 
-    // Takes a whole new text; returns it as the document must hold it.
+    // Takes a whole new text; returns it as the display must hold it.
     std::u16string assign(std::u16string text);
 
-    // When `text` starts with the current text, takes it and returns what the
-    // document must append; otherwise changes nothing and returns nullopt.
+    // When `text` only extends the current text, takes it and returns what
+    // the display must append; otherwise changes nothing and returns nullopt.
     std::optional<std::u16string> extend(const std::u16string& text);
 
-    // The document's characters [from, to) as they stand for the current text.
-    [[nodiscard]] std::u16string documentSlice(std::size_t from, std::size_t to) const;
+    // The display's characters [from, to) as they stand for the current text.
+    [[nodiscard]] std::u16string displaySlice(std::size_t from, std::size_t to) const;
 
-    // Follows an edit made in the document: its characters [from, from +
-    // removed) became `inserted`. A separator the user inserted is a new line
-    // and becomes CR LF.
-    void replaceDocumentRange(std::size_t from, std::size_t removed, std::u16string_view inserted);
+    // Follows an edit the user made in the display: its characters [from,
+    // from + removed) became `inserted`. A separator in it is a typed or
+    // pasted line break and becomes CR LF.
+    void replaceDisplayRange(std::size_t from, std::size_t removed, std::u16string_view inserted);
 
-    // The position in the text of a position in the document.
-    [[nodiscard]] std::size_t textPosition(std::size_t documentPosition) const;
+    // The position in the text of a position in the display.
+    [[nodiscard]] std::size_t textPosition(std::size_t displayPosition) const;
 
 private:
-    // Appends the document's form of `piece` to `out`, noting the CR LF pairs
-    // at document positions from `documentStart` on.
-    void translate(std::u16string_view piece, std::size_t documentStart, std::u16string& out,
+    [[nodiscard]] bool breaks(char16_t c) const
+    {
+        return display_.breaking.find(c) != std::u16string_view::npos;
+    }
+    // Appends the display's form of `piece` to `out`, noting the CR LF pairs
+    // at display positions from `displayStart` on.
+    void translate(std::u16string_view piece, std::size_t displayStart, std::u16string& out,
         std::vector<std::size_t>& pairs) const;
 
+    DisplayedBreaks display_;
     std::u16string text_;
-    // Document positions of the separators that stand for CR LF, ascending.
+    // Display positions of the separators that stand for CR LF, ascending.
     std::vector<std::size_t> pairs_;
 };
 

@@ -1,6 +1,7 @@
 #include "FormWindow.h"
 
 #include "CommandButtonWidget.h"
+#include "FormContents.h"
 #include "LabelWidget.h"
 #include "ListBoxWidget.h"
 #include "QtUnits.h"
@@ -15,7 +16,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
-#include <algorithm>
 
 namespace rt {
 
@@ -97,15 +97,8 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
 
     // Qt's focus chain follows the order of creation, so the controls are
     // made in tab order, then stacked in definition order, the last on top.
-    std::vector<std::size_t> tabOrder(definition.controls.size());
-    for (std::size_t i = 0; i < tabOrder.size(); ++i) {
-        tabOrder[i] = i;
-    }
-    std::stable_sort(tabOrder.begin(), tabOrder.end(), [&](std::size_t a, std::size_t b) {
-        return definition.controls[a].tabIndex < definition.controls[b].tabIndex;
-    });
     std::vector<QWidget*> widgets(definition.controls.size(), nullptr);
-    for (const std::size_t i : tabOrder) {
+    for (const std::size_t i : tabOrder(definition)) {
         widgets[i] = create(session, definition.controls[i], i);
     }
     for (QWidget* widget : widgets) {
@@ -116,10 +109,12 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
 QWidget* FormWindow::create(
     Session& session, const ControlDefinition& definition, std::size_t which)
 {
+    const ControlContents contents = contentsOf(definition);
+    const QString text = QString::fromStdU16String(contents.text);
     QWidget* widget = nullptr;
     switch (definition.kind) {
     case ControlKind::TextBox: {
-        auto* box = new TextBoxWidget(session, windows1251::decode(definition.text), this);
+        auto* box = new TextBoxWidget(session, contents.text, this);
         box->setVerticalScrollBarPolicy(
             definition.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         controls_[which] = box;
@@ -128,19 +123,14 @@ QWidget* FormWindow::create(
     }
     case ControlKind::ListBox: {
         auto* list = new ListBoxWidget(session, this);
-        std::vector<std::u16string> rows;
-        rows.reserve(definition.list.size());
-        for (const std::string_view row : definition.list) {
-            rows.push_back(windows1251::decode(row));
-        }
-        list->setRows(rows);
+        list->setRows(contents.rows);
         controls_[which] = list;
         widget = list;
         break;
     }
     case ControlKind::CommandButton: {
         auto* button = new CommandButtonWidget(session, this);
-        button->setText(decoded(definition.text));
+        button->setText(text);
         if (definition.backColour) {
             button->setBackColour(toQColor(*definition.backColour));
         }
@@ -150,7 +140,7 @@ QWidget* FormWindow::create(
     }
     case ControlKind::Label: {
         auto* label = new LabelWidget(this);
-        label->setText(decoded(definition.text));
+        label->setText(text);
         if (definition.centred) {
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         }
@@ -163,11 +153,11 @@ QWidget* FormWindow::create(
         fillBackground(*widget, *definition.backColour);
     }
     widget->setObjectName(decoded(definition.name));
-    if (!definition.accessibleName.empty()) {
-        widget->setAccessibleName(decoded(definition.accessibleName));
+    if (!contents.accessibleName.empty()) {
+        widget->setAccessibleName(QString::fromStdU16String(contents.accessibleName));
     }
-    if (!definition.accessibleDescription.empty()) {
-        widget->setAccessibleDescription(decoded(definition.accessibleDescription));
+    if (!contents.accessibleDescription.empty()) {
+        widget->setAccessibleDescription(QString::fromStdU16String(contents.accessibleDescription));
     }
     widget->setGeometry(toQRect(definition.place));
     widget->setVisible(definition.visible);

@@ -1,5 +1,6 @@
 #include "ListBoxWidget.h"
 
+#include "ListKeys.h"
 #include "RuntimeError.h"
 #include "Session.h"
 #include "TouchScroll.h"
@@ -7,7 +8,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <algorithm>
+#include <optional>
 
 namespace rt {
 
@@ -32,6 +33,7 @@ void ListBoxWidget::setRows(const std::vector<std::u16string>& rows)
     }
     clear();
     addItems(texts);
+    rows_ = rows;
 }
 
 Index ListBoxWidget::ListIndex() const
@@ -97,77 +99,77 @@ void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
 }
 
-int ListBoxWidget::rowsPerPage() const
-{
-    const int rowHeight = std::max(sizeHintForRow(0), 1);
-    return std::max(viewport()->height() / rowHeight - 1, 1);
-}
+namespace {
 
-int ListBoxWidget::navigationTarget(int key) const
+ListKey listKeyOf(int key)
 {
-    const int last = count() - 1;
-    const int selected = ListIndex();
-    // With nothing selected, a move selects the row with the focus frame.
-    const int from = selected != kNoSelection ? selected : std::max(currentRow(), 0);
-    const int step = selected != kNoSelection ? 1 : 0;
     switch (key) {
     case Qt::Key_Up:
-    case Qt::Key_Left:
-        return std::max(from - step, 0);
+        return ListKey::Up;
     case Qt::Key_Down:
+        return ListKey::Down;
+    case Qt::Key_Left:
+        return ListKey::Left;
     case Qt::Key_Right:
-        return std::min(from + step, last);
+        return ListKey::Right;
     case Qt::Key_PageUp:
-        return std::max(from - step * rowsPerPage(), 0);
+        return ListKey::PageUp;
     case Qt::Key_PageDown:
-        return std::min(from + step * rowsPerPage(), last);
+        return ListKey::PageDown;
     case Qt::Key_Home:
-        return 0;
+        return ListKey::Home;
     case Qt::Key_End:
-        return last;
+        return ListKey::End;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return ListKey::Enter;
     default:
-        return -1;
+        return ListKey::Other;
     }
+}
+
+} // namespace
+
+bool ListBoxWidget::listKey(const QKeyEvent& event)
+{
+    const ListState state { .count = count(),
+        .selected = ListIndex(),
+        .focusRow = currentRow(),
+        .viewHeight = viewport()->height(),
+        .rowHeight = sizeHintForRow(0) };
+    const std::optional<ListKeyAction> action = actionOfKey(listKeyOf(event.key()), state);
+    if (!action) {
+        return false;
+    }
+    if (action->select >= 0) {
+        setCurrentRow(action->select, QItemSelectionModel::ClearAndSelect);
+    }
+    if (action->click) {
+        raiseClick();
+    }
+    if (action->show >= 0) {
+        scrollToItem(item(action->show));
+    }
+    return true;
+}
+
+bool ListBoxWidget::typed(const QKeyEvent& event)
+{
+    const bool shortcut
+        = (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    const int row = rowOfTyped(rows_, event.text().toStdU16String(), shortcut);
+    if (row < 0) {
+        return false;
+    }
+    pickRow(row);
+    scrollToItem(item(row));
+    return true;
 }
 
 void ListBoxWidget::keyPressEvent(QKeyEvent* event)
 {
-    if (count() == 0) {
-        event->ignore();
-        return;
-    }
-    if (const int target = navigationTarget(event->key()); target >= 0) {
-        if (target != ListIndex()) {
-            pickRow(target);
-        }
-        scrollToItem(item(target));
-        event->accept();
-        return;
-    }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (ListIndex() != kNoSelection) {
-            raiseClick();
-        }
-        event->accept();
-        return;
-    }
-    // With Ctrl, Alt or Meta held a key is a shortcut, whatever text it carries.
-    const bool shortcut
-        = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
-    const QString typed = event->text();
-    if (!typed.isEmpty() && !shortcut) {
-        const QList<QListWidgetItem*> rows
-            = findItems(typed, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (!rows.isEmpty()) {
-            const int row = this->row(rows.front());
-            pickRow(row);
-            scrollToItem(rows.front());
-            event->accept();
-            return;
-        }
-    }
     // No search by prefix, no other keys of the view's own.
-    event->ignore();
+    event->setAccepted(listKey(*event) || typed(*event));
 }
 
 } // namespace rt

@@ -34,12 +34,14 @@ private:
     void pickAt(const QPoint& position);
     void pickRow(int row);
     void raiseClick();
-    // Where a navigation key moves the selection; -1 for other keys.
-    [[nodiscard]] int navigationTarget(int key) const;
-    [[nodiscard]] int rowsPerPage() const;
+    // True when the list took the key.
+    bool listKey(const QKeyEvent& event);
+    bool typed(const QKeyEvent& event);
 
     Session& session_;
     std::function<void()> click_;
+    // What the rows say, for the typed characters.
+    std::vector<std::u16string> rows_;
 };
 
 } // namespace rt

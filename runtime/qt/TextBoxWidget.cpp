@@ -33,6 +33,11 @@ private:
     bool& flag_;
 };
 
+// Qt's document keeps a paragraph separator for every line break, and turns
+// these into one when they are inserted.
+constexpr DisplayedBreaks kDocumentBreaks { .separator = u'\u2029',
+    .breaking = u"\r\n\u2029\uFDD0\uFDD1" };
+
 std::u16string_view view(const QString& text)
 {
     return { reinterpret_cast<const char16_t*>(text.utf16()),
@@ -44,6 +49,7 @@ std::u16string_view view(const QString& text)
 TextBoxWidget::TextBoxWidget(Session& session, QWidget* parent)
     : QPlainTextEdit(parent)
     , session_(session)
+    , exact_(kDocumentBreaks)
 {
     setTabChangesFocus(true);
     // A tap places the caret as a click does; a swipe only scrolls.
@@ -63,7 +69,7 @@ TextBoxWidget::TextBoxWidget(Session& session, const std::u16string& text, QWidg
     : TextBoxWidget(session, parent)
 {
     const OwnWrite own(writing_);
-    setPlainText(QString::fromStdU16String(buffer_.assign(text)));
+    setPlainText(QString::fromStdU16String(exact_.assign(text)));
 }
 
 std::u16string TextBoxWidget::Text() const
@@ -72,8 +78,8 @@ std::u16string TextBoxWidget::Text() const
     // a pick does, does not copy it all again.
     constexpr std::size_t kRoom = 16;
     std::u16string copy;
-    copy.reserve(buffer_.text().size() + kRoom);
-    copy = buffer_.text();
+    copy.reserve(exact_.text().size() + kRoom);
+    copy = exact_.text();
     return copy;
 }
 
@@ -81,7 +87,7 @@ void TextBoxWidget::SetText(const std::u16string& text)
 {
     session_.beforeTextWrite();
     const OwnWrite own(writing_);
-    if (const auto tail = buffer_.extend(text)) {
+    if (const auto tail = exact_.extend(text)) {
         // A written text is not the user's to undo, as in a native edit box,
         // even when it writes what was there.
         document()->setUndoRedoEnabled(false);
@@ -99,7 +105,7 @@ void TextBoxWidget::SetText(const std::u16string& text)
         }
         return;
     }
-    setPlainText(QString::fromStdU16String(buffer_.assign(text)));
+    setPlainText(QString::fromStdU16String(exact_.assign(text)));
 }
 
 void TextBoxWidget::keyPressEvent(QKeyEvent* event)
@@ -125,7 +131,7 @@ void TextBoxWidget::followDocumentChange(int position, int /*removed*/, int adde
     // Qt sometimes reports a wider range than it changed, so take the range
     // only as far as the lengths allow, then keep just what really differs.
     const auto newLength = static_cast<std::size_t>(std::max(document()->characterCount() - 1, 0));
-    const std::size_t oldLength = buffer_.documentLength();
+    const std::size_t oldLength = exact_.displayLength();
     auto from = static_cast<std::size_t>(std::max(position, 0));
     std::size_t newEnd = from + static_cast<std::size_t>(std::max(added, 0));
     std::size_t oldEnd = newEnd + oldLength - newLength;
@@ -141,7 +147,7 @@ void TextBoxWidget::followDocumentChange(int position, int /*removed*/, int adde
     range.setPosition(static_cast<int>(newEnd), QTextCursor::KeepAnchor);
     const QString fresh = range.selectedText();
     const std::u16string_view now = view(fresh);
-    const std::u16string before = buffer_.documentSlice(from, oldEnd);
+    const std::u16string before = exact_.displaySlice(from, oldEnd);
 
     std::size_t prefix = 0;
     while (prefix < now.size() && prefix < before.size() && now[prefix] == before[prefix]) {
@@ -152,7 +158,7 @@ void TextBoxWidget::followDocumentChange(int position, int /*removed*/, int adde
         && now[now.size() - 1 - suffix] == before[before.size() - 1 - suffix]) {
         ++suffix;
     }
-    buffer_.replaceDocumentRange(from + prefix, before.size() - prefix - suffix,
+    exact_.replaceDisplayRange(from + prefix, before.size() - prefix - suffix,
         now.substr(prefix, now.size() - prefix - suffix));
 }
 

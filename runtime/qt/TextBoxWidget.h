@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TextBox.h"
-#include "TextBuffer.h"
+#include "ExactText.h"
 
 #include <QPlainTextEdit>
 #include <string>
@@ -28,7 +28,7 @@ private:
     void followDocumentChange(int position, int removed, int added);
 
     Session& session_;
-    TextBuffer buffer_;
+    ExactText exact_;
     // True while this class itself writes to the document.
     bool writing_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "CommandButtonWindow.h"
 #include "Dpi.h"
+#include "FormContents.h"
 #include "LabelWindow.h"
 #include "ListBoxWindow.h"
 #include "TextBoxWindow.h"
@@ -10,8 +11,6 @@
 #include "Windows1251.h"
 
 #include <algorithm>
-#include <iterator>
-#include <numeric>
 #include <string>
 
 namespace rt {
@@ -20,7 +19,7 @@ namespace {
 
 using win32::wide;
 
-constexpr int kFirstControlId = 100;
+constexpr UINT_PTR kFirstControlId = 100;
 constexpr int kPointsPerInch = 72;
 constexpr int kStandardIconSize = 32;
 constexpr int kStandardSmallIconSize = 16;
@@ -59,14 +58,14 @@ DWORD styleOf(const FormDefinition& definition)
 
 // One window class for each form, with the form's background as its brush;
 // returns its name.
-std::u16string registerClass(const FormDefinition& definition)
+std::u16string registerClass(const FormDefinition& definition, WNDPROC procedure)
 {
     std::u16string name = u"rt.Form." + decoded(definition.name);
     WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof(windowClass);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     if (GetClassInfoExW(instance, wide(name), &windowClass) == FALSE) {
-        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.lpfnWndProc = procedure;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = definition.backColour
@@ -135,25 +134,18 @@ bool isTabStop(HWND control)
 
 FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     : definition_(definition)
-    , controls_(definition.controls.size())
-    , children_(definition.controls.size(), nullptr)
+    , children_(definition.controls.size())
+    , tabOrder_(tabOrder(definition))
 {
-    const std::u16string className = registerClass(definition);
+    const std::u16string className = registerClass(definition, &procedure);
     const std::u16string caption = decoded(definition.caption);
-    handle_ = CreateWindowExW(0, wide(className), wide(caption), styleOf(definition), CW_USEDEFAULT,
+    CreateWindowExW(0, wide(className), wide(caption), styleOf(definition), CW_USEDEFAULT,
         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
-        nullptr);
-    SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&procedure));
+        this);
 
     // Windows' tab order is the order of creation, so the controls are made
     // in tab order.
-    std::vector<std::size_t> order(definition.controls.size());
-    std::iota(order.begin(), order.end(), std::size_t { 0 });
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return definition.controls[a].tabIndex < definition.controls[b].tabIndex;
-    });
-    for (const std::size_t which : order) {
+    for (const std::size_t which : tabOrder_) {
         create(session, which);
     }
     const int dpi = win32::dpiOf(handle_);
@@ -165,7 +157,7 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
 
 FormWindow::~FormWindow()
 {
-    controls_.clear();
+    children_.clear();
     if (IsWindow(handle_) != FALSE) {
         DestroyWindow(handle_);
     }
@@ -177,57 +169,41 @@ FormWindow::~FormWindow()
 void FormWindow::create(Session& session, std::size_t which)
 {
     const ControlDefinition& definition = definition_.controls[which];
+    const ControlContents contents = contentsOf(definition);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (!definition.accessibleName.empty()) {
+    if (!contents.accessibleName.empty()) {
         // Screen readers name an edit or list box after the label just before
         // it; this one shows nowhere.
-        const std::u16string name = decoded(definition.accessibleName);
-        CreateWindowExW(0, L"STATIC", wide(name), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, handle_,
-            nullptr, instance, nullptr);
+        CreateWindowExW(0, L"STATIC", wide(contents.accessibleName), WS_CHILD | SS_NOPREFIX, 0, 0,
+            0, 0, handle_, nullptr, instance, nullptr);
     }
     const ControlClass kind = classOf(definition);
-    const std::u16string text
-        = definition.kind == ControlKind::ListBox ? std::u16string() : decoded(definition.text);
-    const HWND child = CreateWindowExW(kind.exStyle, kind.name, wide(text),
+    const std::u16string& text
+        = definition.kind == ControlKind::ListBox ? std::u16string() : contents.text;
+    const HWND control = CreateWindowExW(kind.exStyle, kind.name, wide(text),
         WS_CHILD | WS_CLIPSIBLINGS | kind.style | (definition.visible ? WS_VISIBLE : 0U), 0, 0, 0,
-        0, handle_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(which))),
+        0, handle_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + which)),
         instance, nullptr);
 
     switch (definition.kind) {
-    case ControlKind::TextBox: {
-        auto box = std::make_unique<win32::TextBoxWindow>(session, child);
-        children_[which] = box.get();
-        controls_[which] = std::move(box);
+    case ControlKind::TextBox:
+        children_[which] = std::make_unique<win32::TextBoxWindow>(session, control);
         break;
-    }
     case ControlKind::ListBox: {
-        auto list = std::make_unique<win32::ListBoxWindow>(session, child);
-        std::vector<std::u16string> rows;
-        rows.reserve(definition.list.size());
-        for (const std::string_view row : definition.list) {
-            rows.push_back(decoded(row));
-        }
-        list->setRows(rows);
-        children_[which] = list.get();
-        controls_[which] = std::move(list);
+        auto list = std::make_unique<win32::ListBoxWindow>(session, control);
+        list->setRows(contents.rows);
+        children_[which] = std::move(list);
         break;
     }
-    case ControlKind::CommandButton: {
-        auto button = std::make_unique<win32::CommandButtonWindow>(
-            session, child, colourRef(definition.backColour));
-        children_[which] = button.get();
-        controls_[which] = std::move(button);
+    case ControlKind::CommandButton:
+        children_[which] = std::make_unique<win32::CommandButtonWindow>(
+            session, control, colourRef(definition.backColour));
+        break;
+    case ControlKind::Label:
+        children_[which]
+            = std::make_unique<win32::LabelWindow>(control, colourRef(definition.backColour));
         break;
     }
-    case ControlKind::Label: {
-        auto label = std::make_unique<win32::LabelWindow>(child, colourRef(definition.backColour));
-        children_[which] = label.get();
-        controls_[which] = std::move(label);
-        break;
-    }
-    }
-    tabOrder_.push_back(child);
 }
 
 void FormWindow::layOut(int dpi)
@@ -240,10 +216,10 @@ void FormWindow::layOut(int dpi)
         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wide(fontName));
     for (std::size_t i = 0; i < children_.size(); ++i) {
         const PixelRect place = toPixels(definition_.controls[i].place, dpi);
-        const HWND child = children_[i]->handle();
-        SetWindowPos(child, nullptr, place.left, place.top, place.width, place.height,
+        const HWND control = children_[i]->handle();
+        SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
             SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(newFont), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(newFont), TRUE);
     }
     if (font_ != nullptr) {
         DeleteObject(font_);
@@ -293,7 +269,11 @@ void FormWindow::showForm()
 std::vector<HWND> FormWindow::tabStops() const
 {
     std::vector<HWND> stops;
-    std::copy_if(tabOrder_.begin(), tabOrder_.end(), std::back_inserter(stops), isTabStop);
+    for (const std::size_t which : tabOrder_) {
+        if (const HWND control = children_[which]->handle(); isTabStop(control)) {
+            stops.push_back(control);
+        }
+    }
     return stops;
 }
 
@@ -327,18 +307,21 @@ bool FormWindow::navigate(const MSG& message)
     return true;
 }
 
-win32::ChildWindow* FormWindow::childOf(HWND handle) const
+win32::ChildWindow* FormWindow::child(UINT_PTR id) const
 {
-    for (win32::ChildWindow* child : children_) {
-        if (child != nullptr && child->handle() == handle) {
-            return child;
-        }
-    }
-    return nullptr;
+    const UINT_PTR which = id - kFirstControlId;
+    return id >= kFirstControlId && which < children_.size() ? children_[which].get() : nullptr;
 }
 
 LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<FormWindow*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->handle_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    // A few messages come before WM_NCCREATE.
     auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
@@ -350,26 +333,27 @@ LRESULT FormWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
-        if (win32::ChildWindow* child = childOf(reinterpret_cast<HWND>(lParam))) {
-            child->command(HIWORD(wParam));
+        // Menus and accelerators send no window.
+        if (win32::ChildWindow* control = lParam != 0 ? child(LOWORD(wParam)) : nullptr) {
+            control->command(HIWORD(wParam));
             return 0;
         }
         break;
-    case WM_DRAWITEM: {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (win32::ChildWindow* child = childOf(item.hwndItem)) {
-            child->draw(item);
+    case WM_DRAWITEM:
+        if (win32::ChildWindow* control = child(wParam)) {
+            control->draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         }
         break;
-    }
-    case WM_CTLCOLORSTATIC:
-        if (win32::ChildWindow* child = childOf(reinterpret_cast<HWND>(lParam))) {
-            if (HBRUSH brush = child->staticColours(reinterpret_cast<HDC>(wParam))) {
+    case WM_CTLCOLORSTATIC: {
+        const auto id = static_cast<UINT_PTR>(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+        if (win32::ChildWindow* control = child(id)) {
+            if (HBRUSH brush = control->staticColours(reinterpret_cast<HDC>(wParam))) {
                 return reinterpret_cast<LRESULT>(brush);
             }
         }
         break;
+    }
     case WM_ACTIVATE:
         // A window that is not a dialog must give the focus back itself.
         if (LOWORD(wParam) == WA_INACTIVE) {

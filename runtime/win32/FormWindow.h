@@ -25,7 +25,10 @@ public:
     ~FormWindow();
 
     // The control of the definition's entry `which`, counted in its order.
-    [[nodiscard]] Control& control(std::size_t which) const { return *controls_.at(which); }
+    [[nodiscard]] Control& control(std::size_t which) const
+    {
+        return dynamic_cast<Control&>(*children_.at(which));
+    }
     [[nodiscard]] HWND handle() const { return handle_; }
 
     // Shows the window, centred where its definition asks, with the focus on
@@ -43,7 +46,8 @@ private:
     void create(Session& session, std::size_t which);
     void layOut(int dpi);
     void setIcons(int dpi);
-    [[nodiscard]] win32::ChildWindow* childOf(HWND handle) const;
+    // The child with control ID `id`, or null.
+    [[nodiscard]] win32::ChildWindow* child(UINT_PTR id) const;
     // The controls that take the focus now, in tab order.
     [[nodiscard]] std::vector<HWND> tabStops() const;
     [[nodiscard]] HWND firstInTabOrder() const;
@@ -53,10 +57,10 @@ private:
     HFONT font_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    // In definition order.
-    std::vector<std::unique_ptr<Control>> controls_;
-    std::vector<win32::ChildWindow*> children_;
-    std::vector<HWND> tabOrder_;
+    // The controls, in definition order; each is a Control too.
+    std::vector<std::unique_ptr<win32::ChildWindow>> children_;
+    // Positions in children_.
+    std::vector<std::size_t> tabOrder_;
     HWND lastFocus_ = nullptr;
 };
 

@@ -1,10 +1,12 @@
 #include "ListBoxWindow.h"
 
+#include "ListKeys.h"
 #include "RuntimeError.h"
 #include "Session.h"
 #include "WideText.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace rt::win32 {
 
@@ -20,6 +22,7 @@ void ListBoxWindow::setRows(const std::vector<std::u16string>& rows)
     for (const std::u16string& row : rows) {
         SendMessageW(handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(row)));
     }
+    rows_ = rows;
 }
 
 int ListBoxWindow::count() const
@@ -67,75 +70,64 @@ void ListBoxWindow::press(LPARAM at)
     }
 }
 
-int ListBoxWindow::rowsPerPage() const
-{
-    RECT client {};
-    GetClientRect(handle(), &client);
-    const auto rowHeight
-        = std::max(static_cast<int>(SendMessageW(handle(), LB_GETITEMHEIGHT, 0, 0)), 1);
-    return std::max(static_cast<int>(client.bottom) / rowHeight - 1, 1);
-}
+namespace {
 
-int ListBoxWindow::navigationTarget(WPARAM key) const
+ListKey listKeyOf(WPARAM key)
 {
-    const int last = count() - 1;
-    const int selected = ListIndex();
-    // With nothing selected, a move selects the row with the focus frame.
-    const int frame = static_cast<int>(SendMessageW(handle(), LB_GETCARETINDEX, 0, 0));
-    const int from = selected != kNoSelection ? selected : std::clamp(frame, 0, last);
-    const int step = selected != kNoSelection ? 1 : 0;
     switch (key) {
     case VK_UP:
-    case VK_LEFT:
-        return std::max(from - step, 0);
+        return ListKey::Up;
     case VK_DOWN:
+        return ListKey::Down;
+    case VK_LEFT:
+        return ListKey::Left;
     case VK_RIGHT:
-        return std::min(from + step, last);
+        return ListKey::Right;
     case VK_PRIOR:
-        return std::max(from - step * rowsPerPage(), 0);
+        return ListKey::PageUp;
     case VK_NEXT:
-        return std::min(from + step * rowsPerPage(), last);
+        return ListKey::PageDown;
     case VK_HOME:
-        return 0;
+        return ListKey::Home;
     case VK_END:
-        return last;
+        return ListKey::End;
+    case VK_RETURN:
+        return ListKey::Enter;
     default:
-        return -1;
+        return ListKey::Other;
     }
 }
+
+} // namespace
 
 bool ListBoxWindow::key(WPARAM key)
 {
-    if (count() == 0) {
+    RECT client {};
+    GetClientRect(handle(), &client);
+    const ListState state { .count = count(),
+        .selected = ListIndex(),
+        .focusRow = static_cast<int>(SendMessageW(handle(), LB_GETCARETINDEX, 0, 0)),
+        .viewHeight = static_cast<int>(client.bottom),
+        .rowHeight = static_cast<int>(SendMessageW(handle(), LB_GETITEMHEIGHT, 0, 0)) };
+    const std::optional<ListKeyAction> action = actionOfKey(listKeyOf(key), state);
+    if (!action) {
         return false;
     }
-    if (const int target = navigationTarget(key); target >= 0) {
-        if (target != ListIndex()) {
-            pickRow(target);
-        }
-        return true;
+    // Selecting scrolls the row into view.
+    if (action->show >= 0) {
+        SendMessageW(handle(), LB_SETCURSEL, static_cast<WPARAM>(action->show), 0);
     }
-    if (key == VK_RETURN) {
-        if (ListIndex() != kNoSelection) {
-            raiseClick();
-        }
-        return true;
+    if (action->click) {
+        raiseClick();
     }
-    return false;
+    return true;
 }
 
 void ListBoxWindow::typed(wchar_t character)
 {
-    if (shortcutModifierHeld() || character < L' ') {
-        return;
-    }
-    // Exactly the typed character, case and all; no search by prefix.
     const std::u16string text(1, static_cast<char16_t>(character));
-    for (int row = 0; row < count(); ++row) {
-        if (List(static_cast<Index>(row)) == text) {
-            pickRow(row);
-            return;
-        }
+    if (const int row = rowOfTyped(rows_, text, shortcutModifierHeld()); row >= 0) {
+        pickRow(row);
     }
 }
 

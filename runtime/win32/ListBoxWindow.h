@@ -37,12 +37,11 @@ private:
     void pickRow(int row);
     void raiseClick();
     [[nodiscard]] int count() const;
-    // Where a navigation key moves the selection; -1 for other keys.
-    [[nodiscard]] int navigationTarget(WPARAM key) const;
-    [[nodiscard]] int rowsPerPage() const;
 
     Session& session_;
     std::function<void()> click_;
+    // What the rows say, for the typed characters.
+    std::vector<std::u16string> rows_;
 };
 
 } // namespace win32

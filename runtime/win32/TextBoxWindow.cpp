@@ -1,5 +1,7 @@
 #include "TextBoxWindow.h"
 
+#include "ExactText.h"
+#include "LineBreaks.h"
 #include "Session.h"
 #include "WideText.h"
 
@@ -47,24 +49,6 @@ std::u16string clipboardText(HWND owner)
 
 } // namespace
 
-std::u16string withCrLf(std::u16string_view text)
-{
-    std::u16string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c == u'\r' || c == u'\n' || c == u'\u2029') {
-            result += u"\r\n";
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            }
-        } else {
-            result += c;
-        }
-    }
-    return result;
-}
-
 TextBoxWindow::TextBoxWindow(Session& session, HWND handle)
     : ChildWindow(handle)
     , session_(session)
@@ -93,8 +77,8 @@ void TextBoxWindow::SetText(const std::u16string& text)
 {
     session_.beforeTextWrite();
     const std::u16string current = Text();
-    if (text.size() >= current.size() && text.compare(0, current.size(), current) == 0) {
-        append(text.substr(current.size()), current.size());
+    if (const auto tail = extensionOf(current, text)) {
+        append(std::u16string(*tail), current.size());
         return;
     }
     // The caret goes to the start and the undo buffer empties: a written text
@@ -171,7 +155,7 @@ LRESULT TextBoxWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
         case L'\n':
             // Enter with or without Shift or Ctrl is a new line.
             if (!readOnly()) {
-                replaceSelection(u"\r\n", true);
+                replaceSelection(std::u16string(kCrLf), true);
             }
             return 0;
         case kEscape:

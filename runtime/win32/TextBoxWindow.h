@@ -34,9 +34,5 @@ private:
     Session& session_;
 };
 
-// Every line break of `text` in any spelling (CR LF, CR, LF, paragraph
-// separator) as CR LF.
-[[nodiscard]] std::u16string withCrLf(std::u16string_view text);
-
 } // namespace win32
 } // namespace rt

@@ -1,25 +1,34 @@
-#include "TextBuffer.h"
+#include "ExactText.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using rt::TextBuffer;
-constexpr char16_t kSep = TextBuffer::kSeparator;
+using rt::ExactText;
 
-TEST(TextBuffer, ShowsEveryLineBreakAsOneSeparator)
+// As Qt's document spells line breaks, and as a browser's textarea does.
+constexpr char16_t kSep = u'\u2029';
+constexpr rt::DisplayedBreaks kDocument { .separator = kSep,
+    .breaking = u"\r\n\u2029\uFDD0\uFDD1" };
+constexpr rt::DisplayedBreaks kTextArea { .separator = u'\n', .breaking = u"\r\n" };
+
+TEST(ExactText, ShowsEveryLineBreakAsOneSeparator)
 {
-    TextBuffer buffer;
+    ExactText buffer(kDocument);
     const std::u16string document = buffer.assign(u"a\r\nb\rc\nd\u2029e\r\r\n");
     EXPECT_EQ(document,
         std::u16string(u"a") + kSep + u"b" + kSep + u"c" + kSep + u"d" + kSep + u"e" + kSep + kSep);
-    EXPECT_EQ(buffer.documentLength(), document.size());
-    EXPECT_EQ(buffer.documentSlice(0, document.size()), document);
+    EXPECT_EQ(buffer.displayLength(), document.size());
+    EXPECT_EQ(buffer.displaySlice(0, document.size()), document);
+
+    ExactText area(kTextArea);
+    EXPECT_EQ(area.assign(u"a\r\nb\rc\u2029"), u"a\nb\nc\u2029");
+    EXPECT_EQ(area.text(), u"a\r\nb\rc\u2029") << "the text itself stays exact";
 }
 
-TEST(TextBuffer, MapsDocumentPositionsPastPairs)
+TEST(ExactText, MapsDisplayPositionsPastPairs)
 {
-    TextBuffer buffer;
+    ExactText buffer(kDocument);
     buffer.assign(u"1\r\n2\r3\r\n4");
     EXPECT_EQ(buffer.textPosition(0), 0U);
     EXPECT_EQ(buffer.textPosition(2), 3U);
@@ -27,37 +36,55 @@ TEST(TextBuffer, MapsDocumentPositionsPastPairs)
     EXPECT_EQ(buffer.textPosition(6), 8U);
 }
 
-TEST(TextBuffer, ExtendingALoneCarriageReturnWithALineFeedMakesOnePair)
+TEST(ExactText, ExtendingALoneCarriageReturnWithALineFeedMakesOnePair)
 {
-    TextBuffer buffer;
+    ExactText buffer(kDocument);
     buffer.assign(u"a\r");
     const auto tail = buffer.extend(u"a\r\nb");
     ASSERT_TRUE(tail);
     EXPECT_EQ(*tail, u"b") << "the separator is already there";
     EXPECT_EQ(buffer.text(), u"a\r\nb");
-    EXPECT_EQ(buffer.documentLength(), 3U);
+    EXPECT_EQ(buffer.displayLength(), 3U);
 }
 
-TEST(TextBuffer, RefusesToExtendWithADifferentStart)
+TEST(ExactText, OnlyAWriteThatKeepsTheWholeTextExtendsIt)
 {
-    TextBuffer buffer;
+    ExactText buffer(kTextArea);
     buffer.assign(u"abc");
     EXPECT_FALSE(buffer.extend(u"abd"));
     EXPECT_FALSE(buffer.extend(u"ab"));
     EXPECT_EQ(buffer.text(), u"abc");
+    EXPECT_EQ(buffer.extend(u"abc"), u"") << "the same text extends by nothing";
+
+    EXPECT_EQ(rt::extensionOf(u"", u"x\r\n"), u"x\r\n");
+    EXPECT_EQ(rt::extensionOf(u"ab", u"ab\r\n"), u"\r\n");
+    EXPECT_FALSE(rt::extensionOf(u"ab", u"a"));
+    EXPECT_FALSE(rt::extensionOf(u"a\r", u"a\nb"));
 }
 
-TEST(TextBuffer, EditsAcrossPairsKeepLaterPairs)
+TEST(ExactText, EditsAcrossPairsKeepLaterPairs)
 {
-    TextBuffer buffer;
+    ExactText buffer(kDocument);
     buffer.assign(u"x\r\ny\r\nz\rw\r\nv");
-    // Document: x ¶ y ¶ z ¶ w ¶ v; the user replaces "¶y¶" by "Q¶".
-    buffer.replaceDocumentRange(1, 3, std::u16string(u"Q") + kSep);
+    // Display: x ¶ y ¶ z ¶ w ¶ v; the user replaces "¶y¶" by "Q¶".
+    buffer.replaceDisplayRange(1, 3, std::u16string(u"Q") + kSep);
     EXPECT_EQ(buffer.text(), u"xQ\r\nz\rw\r\nv");
-    EXPECT_EQ(buffer.documentSlice(0, buffer.documentLength()),
+    EXPECT_EQ(buffer.displaySlice(0, buffer.displayLength()),
         std::u16string(u"xQ") + kSep + u"z" + kSep + u"w" + kSep + u"v");
-    buffer.replaceDocumentRange(6, 1, u"");
+    buffer.replaceDisplayRange(6, 1, u"");
     EXPECT_EQ(buffer.text(), u"xQ\r\nz\rwv");
+}
+
+TEST(ExactText, ALineBreakTypedInATextAreaIsCrLf)
+{
+    ExactText area(kTextArea);
+    area.assign(u"ab\r\ncd");
+    // Display: a b ⏎ c d; Enter between c and d, then a pasted line.
+    area.replaceDisplayRange(4, 0, u"\n");
+    EXPECT_EQ(area.text(), u"ab\r\nc\r\nd");
+    area.replaceDisplayRange(0, 0, u"x\ny");
+    EXPECT_EQ(area.text(), u"x\r\nyab\r\nc\r\nd");
+    EXPECT_EQ(area.displaySlice(0, area.displayLength()), u"x\nyab\nc\nd");
 }
 
 } // namespace

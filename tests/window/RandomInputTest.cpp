@@ -294,9 +294,17 @@ protected:
         return list().visualItemRect(list().item(row)).center();
     }
 
+    // A page is the rows the list shows whole, but one, counted as a user
+    // would count them on the screen.
     int rowsPerPage()
     {
-        return std::max(list().viewport()->height() / std::max(list().sizeHintForRow(0), 1) - 1, 1);
+        const int height = list().viewport()->height();
+        int whole = 0;
+        for (int row = 0; row < kRows; ++row) {
+            const QRect shown = list().visualItemRect(list().item(row));
+            whole += shown.top() >= 0 && shown.bottom() < height ? 1 : 0;
+        }
+        return std::max(whole - 1, 1);
     }
 
     void listKey(Model& model, Keys key)

@@ -122,14 +122,5 @@ TEST_F(TextBoxWindow, CtrlASelectsAllAndEscapeLeavesWindowAndText)
     EXPECT_EQ(box.Text(), text);
 }
 
-TEST(LineBreaks, AnySpellingBecomesCrLf)
-{
-    EXPECT_EQ(rt::win32::withCrLf(u""), u"");
-    EXPECT_EQ(rt::win32::withCrLf(u"\r\n\r\n"), u"\r\n\r\n");
-    EXPECT_EQ(rt::win32::withCrLf(u"\n\r"), u"\r\n\r\n");
-    EXPECT_EQ(rt::win32::withCrLf(u"a\r"), u"a\r\n");
-    EXPECT_EQ(rt::win32::withCrLf(u"\u2029x\u2028"), u"\r\nx\u2028");
-}
-
 } // namespace
 } // namespace win32_testing

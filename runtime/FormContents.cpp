@@ -1,0 +1,33 @@
+#include "FormContents.h"
+
+#include "Windows1251.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace rt {
+
+std::vector<std::size_t> tabOrder(const FormDefinition& form)
+{
+    std::vector<std::size_t> order(form.controls.size());
+    std::iota(order.begin(), order.end(), std::size_t { 0 });
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return form.controls[a].tabIndex < form.controls[b].tabIndex;
+    });
+    return order;
+}
+
+ControlContents contentsOf(const ControlDefinition& control)
+{
+    std::vector<std::u16string> rows;
+    rows.reserve(control.list.size());
+    for (const std::string_view row : control.list) {
+        rows.push_back(windows1251::decode(row));
+    }
+    return { .text = windows1251::decode(control.text),
+        .rows = std::move(rows),
+        .accessibleName = windows1251::decode(control.accessibleName),
+        .accessibleDescription = windows1251::decode(control.accessibleDescription) };
+}
+
+} // namespace rt

@@ -1,0 +1,66 @@
+#include "ListKeys.h"
+
+#include <algorithm>
+
+namespace rt {
+
+int rowsPerPage(int viewHeight, int rowHeight)
+{
+    return std::max(viewHeight / std::max(rowHeight, 1) - 1, 1);
+}
+
+std::optional<ListKeyAction> actionOfKey(ListKey key, const ListState& state)
+{
+    if (state.count <= 0) {
+        return std::nullopt;
+    }
+    const bool selected = state.selected != kNoSelection;
+    if (key == ListKey::Enter) {
+        return ListKeyAction { .click = selected };
+    }
+    const int last = state.count - 1;
+    const int from = selected ? state.selected : std::clamp(state.focusRow, 0, last);
+    const int step = selected ? 1 : 0;
+    const int page = step * rowsPerPage(state.viewHeight, state.rowHeight);
+    int target = 0;
+    switch (key) {
+    case ListKey::Up:
+    case ListKey::Left:
+        target = from - step;
+        break;
+    case ListKey::Down:
+    case ListKey::Right:
+        target = from + step;
+        break;
+    case ListKey::PageUp:
+        target = from - page;
+        break;
+    case ListKey::PageDown:
+        target = from + page;
+        break;
+    case ListKey::Home:
+        target = 0;
+        break;
+    case ListKey::End:
+        target = last;
+        break;
+    default:
+        return std::nullopt;
+    }
+    target = std::clamp(target, 0, last);
+    if (target == state.selected) {
+        return ListKeyAction { .show = target };
+    }
+    return ListKeyAction { .select = target, .click = true, .show = target };
+}
+
+int rowOfTyped(std::span<const std::u16string> rows, std::u16string_view text, bool shortcut)
+{
+    if (shortcut || text.empty()) {
+        return -1;
+    }
+    const auto row = std::find(rows.begin(), rows.end(), text);
+    return row == rows.end() ? -1 : static_cast<int>(row - rows.begin());
+}
+
+} // namespace rt

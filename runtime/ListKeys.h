@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Index.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace rt {
+
+// The keys a list box acts on, whatever the platform calls them.
+enum class ListKey { Up, Down, Left, Right, PageUp, PageDown, Home, End, Enter, Other };
+
+// What a list box holds and shows when a key reaches it.
+struct ListState {
+    int count = 0;
+    Index selected = kNoSelection;
+    // The row with the focus frame, where a move starts when none is selected.
+    int focusRow = 0;
+    // The height of its view and of one row, in the same units.
+    int viewHeight = 0;
+    int rowHeight = 1;
+};
+
+// What a key does to a list box.
+struct ListKeyAction {
+    // The row the selection moves to, or -1 where it stays.
+    int select = -1;
+    // Whether the key picks: the list raises Click.
+    bool click = false;
+    // The row to scroll into view, or -1.
+    int show = -1;
+};
+
+// The rows a Page key moves: all the view shows but one, and at least one.
+[[nodiscard]] int rowsPerPage(int viewHeight, int rowHeight);
+
+// What `key` does to a list in `state`; none when the key is none of the
+// list's, so that the platform's own handling may have it. A move picks the
+// row it lands on, unless that row is already selected; with nothing
+// selected, the first move selects the row with the focus frame. Enter picks
+// the selected row again.
+[[nodiscard]] std::optional<ListKeyAction> actionOfKey(ListKey key, const ListState& state);
+
+// The row whose text is exactly the typed `text`, case and all (no search by
+// prefix), or -1. A key typed with Ctrl, Alt or a system key held is a
+// shortcut and picks nothing.
+[[nodiscard]] int rowOfTyped(
+    std::span<const std::u16string> rows, std::u16string_view text, bool shortcut);
+
+} // namespace rt

@@ -1,0 +1,150 @@
+// The rules every platform's controls follow, without a GUI: the list's
+// keys, line breaks, the tab order and the decoded contents.
+
+#include "FormContents.h"
+#include "LineBreaks.h"
+#include "ListKeys.h"
+
+#include <array>
+#include <gtest/gtest.h>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+using rt::ListKey;
+using rt::ListKeyAction;
+using rt::ListState;
+
+// Ten rows, eight of them in view: a page is seven.
+constexpr ListState kTenRows { .count = 10, .viewHeight = 80, .rowHeight = 10 };
+
+ListState selecting(rt::Index row)
+{
+    ListState state = kTenRows;
+    state.selected = row;
+    state.focusRow = row;
+    return state;
+}
+
+// Where a key lands from `state` when it picks; -1 when it picks nothing.
+int picked(ListKey key, const ListState& state)
+{
+    const auto action = rt::actionOfKey(key, state);
+    if (!action || !action->click) {
+        return -1;
+    }
+    return action->select >= 0 ? action->select : state.selected;
+}
+
+TEST(ListKeys, AMovePicksTheRowItLandsOn)
+{
+    EXPECT_EQ(picked(ListKey::Down, selecting(3)), 4);
+    EXPECT_EQ(picked(ListKey::Right, selecting(3)), 4);
+    EXPECT_EQ(picked(ListKey::Up, selecting(3)), 2);
+    EXPECT_EQ(picked(ListKey::Left, selecting(3)), 2);
+    EXPECT_EQ(picked(ListKey::Home, selecting(3)), 0);
+    EXPECT_EQ(picked(ListKey::End, selecting(3)), 9);
+    EXPECT_EQ(picked(ListKey::PageDown, selecting(1)), 8);
+    EXPECT_EQ(picked(ListKey::PageDown, selecting(3)), 9) << "no farther than the last row";
+    EXPECT_EQ(picked(ListKey::PageUp, selecting(8)), 1);
+    EXPECT_EQ(picked(ListKey::PageUp, selecting(3)), 0);
+}
+
+TEST(ListKeys, AMoveThatStaysOnTheSelectedRowOnlyShowsIt)
+{
+    for (const auto& [key, row] : { std::pair { ListKey::Up, 0 }, { ListKey::Home, 0 },
+             { ListKey::PageUp, 0 }, { ListKey::Down, 9 }, { ListKey::End, 9 },
+             { ListKey::PageDown, 9 } }) {
+        const auto action = rt::actionOfKey(key, selecting(static_cast<rt::Index>(row)));
+        ASSERT_TRUE(action);
+        EXPECT_FALSE(action->click) << "row " << row;
+        EXPECT_EQ(action->select, -1);
+        EXPECT_EQ(action->show, row);
+    }
+}
+
+TEST(ListKeys, WithNothingSelectedTheFirstMoveSelectsTheFocusRow)
+{
+    ListState state = kTenRows;
+    state.focusRow = 5;
+    EXPECT_EQ(picked(ListKey::Down, state), 5);
+    EXPECT_EQ(picked(ListKey::Up, state), 5);
+    EXPECT_EQ(picked(ListKey::PageDown, state), 5);
+    EXPECT_EQ(picked(ListKey::End, state), 9);
+    state.focusRow = -1;
+    EXPECT_EQ(picked(ListKey::Down, state), 0) << "a list with no focus row yet starts at the top";
+}
+
+TEST(ListKeys, EnterPicksTheSelectedRowAgainAndOtherKeysAreNotTheLists)
+{
+    const auto again = rt::actionOfKey(ListKey::Enter, selecting(4));
+    ASSERT_TRUE(again);
+    EXPECT_TRUE(again->click);
+    EXPECT_EQ(again->select, -1) << "the selection stays";
+    const auto none = rt::actionOfKey(ListKey::Enter, kTenRows);
+    ASSERT_TRUE(none);
+    EXPECT_FALSE(none->click);
+    EXPECT_FALSE(rt::actionOfKey(ListKey::Other, selecting(4)));
+    EXPECT_FALSE(rt::actionOfKey(ListKey::Down, ListState {})) << "an empty list takes no key";
+}
+
+TEST(ListKeys, APageIsTheVisibleRowsButOne)
+{
+    EXPECT_EQ(rt::rowsPerPage(80, 10), 7);
+    EXPECT_EQ(rt::rowsPerPage(85, 10), 7) << "a row cut off does not count";
+    EXPECT_EQ(rt::rowsPerPage(10, 10), 1);
+    EXPECT_EQ(rt::rowsPerPage(0, 0), 1) << "a list not laid out yet moves one row";
+}
+
+TEST(ListKeys, ATypedCharacterPicksExactlyItsRowUnlessItIsAShortcut)
+{
+    const std::array<std::u16string, 4> rows { u"a", u"A", u"я", u"\U0001F600" };
+    EXPECT_EQ(rt::rowOfTyped(rows, u"A", false), 1) << "case and all";
+    EXPECT_EQ(rt::rowOfTyped(rows, u"я", false), 2);
+    EXPECT_EQ(rt::rowOfTyped(rows, u"\U0001F600", false), 3) << "a surrogate pair";
+    EXPECT_EQ(rt::rowOfTyped(rows, u"a", true), -1);
+    EXPECT_EQ(rt::rowOfTyped(rows, u"b", false), -1);
+    EXPECT_EQ(rt::rowOfTyped(rows, u"", false), -1);
+    EXPECT_EQ(rt::rowOfTyped(rows, u"aA", false), -1) << "no search by prefix";
+}
+
+TEST(LineBreaks, AnySpellingBecomesCrLf)
+{
+    EXPECT_EQ(rt::withCrLf(u""), u"");
+    EXPECT_EQ(rt::withCrLf(u"\r\n\r\n"), u"\r\n\r\n");
+    EXPECT_EQ(rt::withCrLf(u"\n\r"), u"\r\n\r\n");
+    EXPECT_EQ(rt::withCrLf(u"a\r"), u"a\r\n");
+    EXPECT_EQ(rt::withCrLf(u"\r\r\n\n"), u"\r\n\r\n\r\n");
+    EXPECT_EQ(rt::withCrLf(u"\u2029x\u2028"), u"\r\nx\u2028") << "a line separator is no break";
+}
+
+constexpr std::array<std::string_view, 2> kRows { "\xE0", "Z" };
+
+constexpr std::array<rt::ControlDefinition, 4> kControls { {
+    { .kind = rt::ControlKind::CommandButton, .name = "Command1", .text = "\xCE\xCA",
+        .tabIndex = 2 },
+    { .kind = rt::ControlKind::ListBox, .name = "List1", .list = kRows,
+        .accessibleName = "\xE1\xF3\xEA\xE2\xE8", .tabIndex = 1 },
+    { .kind = rt::ControlKind::Label, .name = "Label1", .text = "x", .tabIndex = 2 },
+    { .kind = rt::ControlKind::TextBox, .name = "Text1", .text = "\xE0\r\n", .tabIndex = 0 },
+} };
+
+TEST(FormContents, TheTabOrderFollowsTheTabIndicesAndTheDefinitionOnTies)
+{
+    const rt::FormDefinition form { .controls = kControls };
+    EXPECT_EQ(rt::tabOrder(form), (std::vector<std::size_t> { 3, 1, 0, 2 }));
+    EXPECT_TRUE(rt::tabOrder(rt::FormDefinition {}).empty());
+}
+
+TEST(FormContents, TextsRowsAndNamesAreDecoded)
+{
+    EXPECT_EQ(rt::contentsOf(kControls[0]).text, u"ОК");
+    EXPECT_EQ(rt::contentsOf(kControls[3]).text, u"а\r\n");
+    const rt::ControlContents list = rt::contentsOf(kControls[1]);
+    EXPECT_EQ(list.rows, (std::vector<std::u16string> { u"а", u"Z" }));
+    EXPECT_EQ(list.accessibleName, u"букви");
+    EXPECT_TRUE(list.accessibleDescription.empty());
+}
+
+} // namespace
