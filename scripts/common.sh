@@ -22,7 +22,7 @@ ZORBIKA_WINDOWS_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix binut
 # Windows tests build GoogleTest from googletest's sources and run under Wine.
 ZORBIKA_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
-    xvfb xauth xdotool xclip python3-xlib dbus-daemon dbus-session-bus-common at-spi2-core
+    xvfb xdotool xclip python3-xlib dbus-daemon dbus-session-bus-common at-spi2-core
     python3-pyatspi
     "${ZORBIKA_WINDOWS_PACKAGES[@]}" googletest wine wine64
     desktop-file-utils appstream dpkg-dev file lintian

@@ -2,7 +2,7 @@
 // function and read what the message box said and what it returned.
 
 #include "Form.h"
-#include "MessageBoxes.h"
+#include "MessageBoxAnswerer.h"
 #include "RuntimeError.h"
 #include "SampleForm.h"
 #include "Session.h"
@@ -32,13 +32,13 @@ protected:
         return rt::ThunRTMain({ .name = "Proba", .version = "1.00", .createStartupForm = create });
     }
 
-    [[nodiscard]] QString onlyMessage() const
+    [[nodiscard]] std::u16string onlyMessage() const
     {
         EXPECT_EQ(answerer.seen().size(), 1U);
         if (answerer.seen().empty()) {
             return {};
         }
-        EXPECT_EQ(answerer.seen().front().title, "Proba");
+        EXPECT_EQ(answerer.seen().front().title, u"Proba");
         return answerer.seen().front().text;
     }
 
@@ -103,30 +103,29 @@ std::unique_ptr<rt::Form> closedByTheUser(rt::Session& session)
 TEST_F(ErrorReport, ErrorInLoadEndsBeforeTheFormShows)
 {
     EXPECT_EQ(run(&failingOnLoad), rt::kErrorExitStatus);
-    EXPECT_TRUE(
-        onlyMessage().startsWith(QString::fromUtf8("Грешка по време на изпълнение '340':")));
+    EXPECT_TRUE(onlyMessage().starts_with(u"Грешка по време на изпълнение '340':"));
     EXPECT_EQ(handlerRuns, 1);
 }
 
 TEST_F(ErrorReport, ErrorInAClickEndsTheProgramAndNoHandlerRunsAfter)
 {
     EXPECT_EQ(run(&failingOnEveryPick), rt::kErrorExitStatus);
-    EXPECT_TRUE(onlyMessage().startsWith(
-        QString::fromUtf8("Грешка по време на изпълнение '381':\n\nНевалиден индекс")));
+    EXPECT_TRUE(
+        onlyMessage().starts_with(u"Грешка по време на изпълнение '381':\n\nНевалиден индекс"));
     EXPECT_EQ(handlerRuns, 1);
 }
 
 TEST_F(ErrorReport, OutOfMemoryIsError7)
 {
     EXPECT_EQ(run(&runningOutOfMemory), rt::kErrorExitStatus);
-    EXPECT_TRUE(onlyMessage().endsWith(QString::fromUtf8("'7':\n\nНедостатъчно памет")));
+    EXPECT_TRUE(onlyMessage().ends_with(u"'7':\n\nНедостатъчно памет"));
     EXPECT_EQ(handlerRuns, 1);
 }
 
 TEST_F(ErrorReport, FailureToCreateTheFormIsReported)
 {
     EXPECT_EQ(run(&failingToBeCreated), rt::kErrorExitStatus);
-    EXPECT_TRUE(onlyMessage().contains("'7'"));
+    EXPECT_TRUE(onlyMessage().find(u"'7'") != std::u16string::npos);
 }
 
 TEST_F(ErrorReport, ClosingTheFormEndsWithStatusZero)
@@ -158,7 +157,7 @@ TEST(Session, AnUnknownExceptionIsError51)
     rt::Session session(u"Proba");
     session.raiseEvent([] { throw 42; });
     ASSERT_EQ(answerer.seen().size(), 1U);
-    EXPECT_TRUE(answerer.seen().front().text.contains("'51'"));
+    EXPECT_TRUE(answerer.seen().front().text.find(u"'51'") != std::u16string::npos);
 }
 
 TEST(Session, AFaultOfTheProgramEndsItWithItsText)

@@ -1,7 +1,7 @@
 // Failing control operations in the real window: the message names the
 // error, nothing is half-written, and the run ends with a non-zero status.
 
-#include "MessageBoxes.h"
+#include "MessageBoxAnswerer.h"
 #include "ThunRTMain.h"
 #include "ZorbikaFixture.h"
 #include "ZorbikaProject.h"
@@ -33,8 +33,7 @@ TEST_F(Faults, RunningOutOfMemoryOnAWriteIsError7AndLeavesTheWipedBox)
     pickRow(kRowK);
     ASSERT_EQ(answerer.seen().size(), 1U);
     EXPECT_EQ(answerer.seen().front(),
-        (Message { "Zorbika",
-            QString::fromUtf8("Грешка по време на изпълнение '7':\n\nНедостатъчно памет") }));
+        (Message { u"Zorbika", u"Грешка по време на изпълнение '7':\n\nНедостатъчно памет" }));
     EXPECT_EQ(behindTheMessage, u"");
     EXPECT_EQ(session.endStatus(), rt::kErrorExitStatus);
 
@@ -51,7 +50,7 @@ TEST_F(Faults, RunningOutOfMemoryOnTheWipeLeavesThePreset)
     const MessageBoxAnswerer answerer;
     pickRow(kRowK);
     ASSERT_EQ(answerer.seen().size(), 1U);
-    EXPECT_TRUE(answerer.seen().front().text.contains("'7'"));
+    EXPECT_TRUE(answerer.seen().front().text.find(u"'7'") != std::u16string::npos);
     EXPECT_EQ(form.Text1.Item(0).Text(), preset);
     EXPECT_TRUE(preset.starts_with(u"Магнитна азбука"));
 }

@@ -9,7 +9,7 @@ if [ -z "${ZORBIKA_UNDER_XVFB:-}" ]; then
     export ZORBIKA_UNDER_XVFB=1
     # A private session bus: with none, libdbus may autolaunch one that writes
     # into the home under test, and this test judges only what the program writes.
-    exec dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec dbus-run-session -- "$(dirname "$0")/../support/sessions/on_display.sh" "$0" "$@"
 fi
 
 zorbika=$1

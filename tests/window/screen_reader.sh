@@ -6,7 +6,7 @@ set -euo pipefail
 
 if [ -z "${ZORBIKA_UNDER_XVFB:-}" ]; then
     export ZORBIKA_UNDER_XVFB=1
-    exec dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec dbus-run-session -- "$(dirname "$0")/../support/sessions/on_display.sh" "$0" "$@"
 fi
 
 unset QT_QPA_PLATFORM

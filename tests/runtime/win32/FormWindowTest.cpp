@@ -1,11 +1,13 @@
 // The form's window over Win32: its size, places and style, the tab order,
 // and how the start function ends a run.
 
+#include "MessageBoxAnswerer.h"
 #include "SampleWindow.h"
 #include "ThunRTMain.h"
 #include "Units.h"
 
 #include <memory>
+#include <vector>
 
 namespace win32_testing {
 namespace {
@@ -84,45 +86,6 @@ TEST_F(FormWindow, EnterAndSpaceClickAFocusedButton)
     EXPECT_EQ(clicks, 2);
 }
 
-// Answers the message box that a run-time error shows, noting its texts.
-class MessageBoxAnswerer {
-public:
-    MessageBoxAnswerer() { timer_ = SetTimer(nullptr, 0, 50, &tick); }
-    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
-    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
-    MessageBoxAnswerer(MessageBoxAnswerer&&) = delete;
-    MessageBoxAnswerer& operator=(MessageBoxAnswerer&&) = delete;
-    ~MessageBoxAnswerer() { KillTimer(nullptr, timer_); }
-
-    static inline std::wstring title;
-    static inline std::wstring text;
-    static inline int boxes = 0;
-
-private:
-    static BOOL CALLBACK answer(HWND window, LPARAM /*unused*/)
-    {
-        wchar_t className[32] {};
-        GetClassNameW(window, className, 32);
-        if (std::wstring_view(className) != L"#32770" || IsWindowVisible(window) == FALSE) {
-            return TRUE;
-        }
-        wchar_t buffer[512] {};
-        GetWindowTextW(window, buffer, 512);
-        title = buffer;
-        GetDlgItemTextW(window, 0xFFFF, buffer, 512);
-        text = buffer;
-        ++boxes;
-        PostMessageW(window, WM_COMMAND, IDOK, 0);
-        return FALSE;
-    }
-    static void CALLBACK tick(HWND /*window*/, UINT /*message*/, UINT_PTR /*id*/, DWORD /*time*/)
-    {
-        EnumThreadWindows(GetCurrentThreadId(), &answer, 0);
-    }
-
-    UINT_PTR timer_ = 0;
-};
-
 std::unique_ptr<rt::Form> failingLoad(rt::Session& session)
 {
     auto form = std::make_unique<rt::Form>(session, sample::kForm);
@@ -140,14 +103,11 @@ std::unique_ptr<rt::Form> closedAtOnce(rt::Session& session)
 
 TEST(StartFunction, AnErrorInLoadIsReportedAndEndsTheRunWithStatusOne)
 {
-    const MessageBoxAnswerer answerer;
-    MessageBoxAnswerer::boxes = 0;
+    const testing_support::MessageBoxAnswerer answerer;
     const rt::ProjectDescription project { .name = "Проба", .createStartupForm = &failingLoad };
     EXPECT_EQ(rt::ThunRTMain(project), rt::kErrorExitStatus);
-    EXPECT_EQ(MessageBoxAnswerer::boxes, 1);
-    EXPECT_EQ(MessageBoxAnswerer::title, L"Проба");
-    const std::u16string expected = rt::RuntimeError(381).message();
-    EXPECT_EQ(MessageBoxAnswerer::text, std::wstring(expected.begin(), expected.end()));
+    EXPECT_EQ(answerer.seen(),
+        (std::vector<testing_support::Message> { { u"Проба", rt::RuntimeError(381).message() } }));
     pump();
 }
 
