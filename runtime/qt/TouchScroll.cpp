@@ -3,24 +3,13 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QScrollBar>
+#include <QScrollEvent>
+#include <QScrollPrepareEvent>
+#include <QScrollerProperties>
 #include <QTouchEvent>
-#include <cmath>
+#include <algorithm>
 
 namespace rt {
-
-namespace {
-
-constexpr int kFrameMilliseconds = 16;
-// Share of the speed a coasting list keeps from one frame to the next.
-constexpr double kFriction = 0.95;
-// Below this many pixels a millisecond a list stands still.
-constexpr double kRestingSpeed = 0.02;
-// A finger that rested this long before it lifted flicks nothing.
-constexpr qint64 kStillMilliseconds = 80;
-// How much of the newest move's speed a flick takes over the ones before.
-constexpr double kNewestWeight = 0.6;
-
-} // namespace
 
 TouchScroll::TouchScroll(
     QAbstractScrollArea& area, std::function<int()> stepHeight, std::function<void(QPoint)> tap)
@@ -29,11 +18,48 @@ TouchScroll::TouchScroll(
     , viewport_(area.viewport())
     , stepHeight_(std::move(stepHeight))
     , tap_(std::move(tap))
+    , scroller_(QScroller::scroller(this))
 {
+    // This class tells a swipe from a tap itself, before the scroller hears
+    // of the move; the content stops at its ends.
+    QScrollerProperties properties = scroller_->scrollerProperties();
+    properties.setScrollMetric(QScrollerProperties::DragStartDistance, 0.0);
+    properties.setScrollMetric(QScrollerProperties::HorizontalOvershootPolicy,
+        QVariant::fromValue(QScrollerProperties::OvershootAlwaysOff));
+    properties.setScrollMetric(QScrollerProperties::VerticalOvershootPolicy,
+        QVariant::fromValue(QScrollerProperties::OvershootAlwaysOff));
+    scroller_->setScrollerProperties(properties);
+    clock_.start();
     viewport_->setAttribute(Qt::WA_AcceptTouchEvents);
     viewport_->installEventFilter(this);
-    coastTimer_.setInterval(kFrameMilliseconds);
-    connect(&coastTimer_, &QTimer::timeout, this, [this] { coast(); });
+}
+
+int TouchScroll::step() const
+{
+    return std::max(stepHeight_(), 1);
+}
+
+bool TouchScroll::event(QEvent* event)
+{
+    // The scroll bar counts in steps; the scroller in pixels.
+    QScrollBar* bar = area_.verticalScrollBar();
+    switch (event->type()) {
+    case QEvent::ScrollPrepare: {
+        auto* prepare = static_cast<QScrollPrepareEvent*>(event);
+        prepare->setViewportSize(viewport_->size());
+        prepare->setContentPosRange(QRectF(0, 0, 0, (bar->maximum() - bar->minimum()) * step()));
+        prepare->setContentPos(QPointF(0, (bar->value() - bar->minimum()) * step()));
+        prepare->accept();
+        return true;
+    }
+    case QEvent::Scroll: {
+        const auto* scroll = static_cast<QScrollEvent*>(event);
+        bar->setValue(bar->minimum() + qRound(scroll->contentPos().y() / step()));
+        return true;
+    }
+    default:
+        return QObject::event(event);
+    }
 }
 
 bool TouchScroll::eventFilter(QObject* watched, QEvent* event)
@@ -65,6 +91,7 @@ bool TouchScroll::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::TouchCancel:
         swiping_ = false;
+        scroller_->stop();
         event->accept();
         return true;
     default:
@@ -72,16 +99,17 @@ bool TouchScroll::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
+void TouchScroll::tell(QScroller::Input input, const QPointF& at)
+{
+    scroller_->handleInput(input, at, clock_.elapsed());
+}
+
 void TouchScroll::begin(const QPointF& at)
 {
-    stoppedCoasting_ = coastTimer_.isActive();
-    stopCoasting();
+    stoppedCoasting_ = scroller_->state() == QScroller::Scrolling;
     pressedAt_ = at;
-    lastAt_ = at;
-    velocity_ = 0;
-    pending_ = 0;
     swiping_ = false;
-    sinceLastMove_.start();
+    tell(QScroller::InputPress, at);
 }
 
 void TouchScroll::move(const QPointF& at)
@@ -92,58 +120,17 @@ void TouchScroll::move(const QPointF& at)
             return;
         }
         swiping_ = true;
-        lastAt_ = pressedAt_;
     }
-    const double moved = lastAt_.y() - at.y();
-    const auto elapsed = static_cast<double>(std::max<qint64>(sinceLastMove_.restart(), 1));
-    velocity_ = kNewestWeight * (moved / elapsed) + (1 - kNewestWeight) * velocity_;
-    lastAt_ = at;
-    scrollBy(moved);
+    tell(QScroller::InputMove, at);
 }
 
 void TouchScroll::end(const QPointF& at)
 {
-    if (!swiping_) {
-        if (!stoppedCoasting_) {
-            tap_(pressedAt_.toPoint());
-        }
-        return;
+    if (!swiping_ && !stoppedCoasting_) {
+        tap_(pressedAt_.toPoint());
     }
-    const bool rested = sinceLastMove_.elapsed() >= kStillMilliseconds;
-    move(at);
+    tell(QScroller::InputRelease, swiping_ ? at : pressedAt_);
     swiping_ = false;
-    if (!rested && std::abs(velocity_) > kRestingSpeed) {
-        coastTimer_.start();
-    }
-}
-
-void TouchScroll::scrollBy(double pixels)
-{
-    const int step = std::max(stepHeight_(), 1);
-    pending_ += pixels;
-    const auto steps = static_cast<int>(pending_ / step);
-    pending_ -= steps * step;
-    QScrollBar* bar = area_.verticalScrollBar();
-    bar->setValue(bar->value() + steps);
-}
-
-void TouchScroll::coast()
-{
-    scrollBy(velocity_ * kFrameMilliseconds);
-    velocity_ *= kFriction;
-    const QScrollBar* bar = area_.verticalScrollBar();
-    const bool atEnd
-        = velocity_ > 0 ? bar->value() >= bar->maximum() : bar->value() <= bar->minimum();
-    if (atEnd || std::abs(velocity_) < kRestingSpeed) {
-        stopCoasting();
-    }
-}
-
-void TouchScroll::stopCoasting()
-{
-    coastTimer_.stop();
-    velocity_ = 0;
-    pending_ = 0;
 }
 
 } // namespace rt

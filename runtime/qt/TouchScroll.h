@@ -3,19 +3,19 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointF>
-#include <QTimer>
+#include <QScroller>
 #include <functional>
 
 class QAbstractScrollArea;
-class QTouchEvent;
 
 namespace rt {
 
 // Touch on a scroll area's viewport, as a finger means it: a tap (a touch that
 // moves no farther than the drag distance) goes to `tap`, exactly once; a
-// swipe scrolls the content with the finger, keeps coasting after a flick
-// and stops at either end. The touch never reaches the area as a mouse, so a
-// swipe neither picks nor selects.
+// swipe scrolls the content with the finger. Qt's kinetic scroller follows
+// the finger, coasts after a flick and stops at either end; a touch stops a
+// coasting area and is no tap. The touch never reaches the area as a mouse,
+// so a swipe neither picks nor selects.
 class TouchScroll final : public QObject {
 public:
     // `stepHeight` gives the pixels of one step of the area's vertical scroll
@@ -25,15 +25,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The scroller's questions and moves, in pixels of the content.
+    bool event(QEvent* event) override;
 
 private:
     void begin(const QPointF& at);
     void move(const QPointF& at);
     void end(const QPointF& at);
-    // Scrolls the content up by `pixels` (down when negative), in whole steps.
-    void scrollBy(double pixels);
-    void coast();
-    void stopCoasting();
+    void tell(QScroller::Input input, const QPointF& at);
+    [[nodiscard]] int step() const;
 
     QAbstractScrollArea& area_;
     // Kept apart from the area: the viewport still sends events while the
@@ -41,17 +41,12 @@ private:
     QWidget* viewport_;
     std::function<int()> stepHeight_;
     std::function<void(QPoint)> tap_;
+    QScroller* scroller_;
+    QElapsedTimer clock_;
     QPointF pressedAt_;
-    QPointF lastAt_;
-    QElapsedTimer sinceLastMove_;
-    // Pixels a millisecond, positive while the content moves up.
-    double velocity_ = 0;
-    // Pixels scrolled that do not yet make a whole step.
-    double pending_ = 0;
     bool swiping_ = false;
-    // A touch that stopped a coasting list is no tap.
+    // A touch that stopped a coasting area is no tap.
     bool stoppedCoasting_ = false;
-    QTimer coastTimer_;
 };
 
 } // namespace rt
