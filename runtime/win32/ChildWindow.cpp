@@ -1,24 +1,27 @@
 #include "ChildWindow.h"
 
-#include <commctrl.h>
-
 namespace rt::win32 {
-
-namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
-
-} // namespace
 
 ChildWindow::ChildWindow(HWND handle)
     : handle_(handle)
+    , original_(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC)))
 {
-    SetWindowSubclass(handle_, &subclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&procedure));
 }
 
 ChildWindow::~ChildWindow()
 {
-    RemoveWindowSubclass(handle_, &subclassProcedure, kSubclassId);
+    detach();
+}
+
+void ChildWindow::detach()
+{
+    if (attached_) {
+        attached_ = false;
+        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+    }
 }
 
 LRESULT ChildWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
@@ -28,17 +31,18 @@ LRESULT ChildWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT ChildWindow::passOn(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefSubclassProc(handle_, message, wParam, lParam);
+    return CallWindowProcW(original_, handle_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK ChildWindow::subclassProcedure(
-    HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR self)
+LRESULT CALLBACK ChildWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    auto* self = reinterpret_cast<ChildWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &subclassProcedure, kSubclassId);
-        return DefSubclassProc(window, message, wParam, lParam);
+        const WNDPROC original = self->original_;
+        self->detach();
+        return CallWindowProcW(original, window, message, wParam, lParam);
     }
-    return reinterpret_cast<ChildWindow*>(self)->message(message, wParam, lParam);
+    return self->message(message, wParam, lParam);
 }
 
 bool keyHeld(int key)

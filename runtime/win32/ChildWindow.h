@@ -6,6 +6,10 @@ namespace rt::win32 {
 
 // A control's window, subclassed so that the control's class sees its
 // messages first, and told of the notifications its form receives for it.
+// The subclass is the window procedure itself, with this object in the
+// window's user data: comctl32's SetWindowSubclass finds its data through a
+// window property on every message, which under Wine asks the server each
+// time.
 class ChildWindow {
 public:
     explicit ChildWindow(HWND handle);
@@ -30,10 +34,13 @@ protected:
     LRESULT passOn(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK subclassProcedure(
-        HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Gives the window its class's procedure back.
+    void detach();
 
     HWND handle_;
+    WNDPROC original_;
+    bool attached_ = true;
 };
 
 // True while `key` is down, as of the message being handled.

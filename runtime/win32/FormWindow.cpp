@@ -123,6 +123,15 @@ ControlClass classOf(const ControlDefinition& definition)
     return { L"STATIC", 0, 0 };
 }
 
+HFONT fontAt(const FontDefinition& font, int dpi)
+{
+    const std::u16string name = decoded(font.name);
+    return CreateFontW(-MulDiv(font.points, dpi, kPointsPerInch), 0, 0, 0, font.weight,
+        font.italic ? TRUE : FALSE, font.underline ? TRUE : FALSE, font.strikeout ? TRUE : FALSE,
+        static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+        DEFAULT_PITCH | FF_DONTCARE, wide(name));
+}
+
 // Labels take no focus, nor do hidden or disabled controls.
 bool isTabStop(HWND control)
 {
@@ -143,13 +152,16 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
         this);
 
+    // Everything is made at its size, place and font for the monitor's DPI
+    // at once: a second pass would lay out and repaint the window again.
+    const int dpi = win32::dpiOf(handle_);
+    font_ = fontAt(definition.font, dpi);
+    resize(dpi, definition.startCentred);
     // Windows' tab order is the order of creation, so the controls are made
     // in tab order.
     for (const std::size_t which : tabOrder_) {
-        create(session, which);
+        create(session, which, dpi);
     }
-    const int dpi = win32::dpiOf(handle_);
-    layOut(dpi);
     if (definition.icon != nullptr) {
         setIcons(dpi);
     }
@@ -166,7 +178,7 @@ FormWindow::~FormWindow()
     DestroyIcon(smallIcon_);
 }
 
-void FormWindow::create(Session& session, std::size_t which)
+void FormWindow::create(Session& session, std::size_t which, int dpi)
 {
     const ControlDefinition& definition = definition_.controls[which];
     const ControlContents contents = contentsOf(definition);
@@ -180,10 +192,12 @@ void FormWindow::create(Session& session, std::size_t which)
     const ControlClass kind = classOf(definition);
     const std::u16string& text
         = definition.kind == ControlKind::ListBox ? std::u16string() : contents.text;
+    const PixelRect place = toPixels(definition.place, dpi);
     const HWND control = CreateWindowExW(kind.exStyle, kind.name, wide(text),
-        WS_CHILD | WS_CLIPSIBLINGS | kind.style | (definition.visible ? WS_VISIBLE : 0U), 0, 0, 0,
-        0, handle_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + which)),
-        instance, nullptr);
+        WS_CHILD | WS_CLIPSIBLINGS | kind.style | (definition.visible ? WS_VISIBLE : 0U),
+        place.left, place.top, place.width, place.height, handle_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + which)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 
     switch (definition.kind) {
     case ControlKind::TextBox:
@@ -206,14 +220,29 @@ void FormWindow::create(Session& session, std::size_t which)
     }
 }
 
+void FormWindow::resize(int dpi, bool centred)
+{
+    const SIZE outer = win32::outerSize({ twipsToPixels(definition_.clientWidth, dpi),
+                                            twipsToPixels(definition_.clientHeight, dpi) },
+        styleOf(definition_), 0, dpi);
+    POINT at {};
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (centred) {
+        MONITORINFO monitor {};
+        monitor.cbSize = sizeof(monitor);
+        GetMonitorInfoW(MonitorFromWindow(handle_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& area = monitor.rcWork;
+        at = { area.left + (area.right - area.left - outer.cx) / 2,
+            area.top + (area.bottom - area.top - outer.cy) / 2 };
+    } else {
+        flags |= SWP_NOMOVE;
+    }
+    SetWindowPos(handle_, nullptr, at.x, at.y, outer.cx, outer.cy, flags);
+}
+
 void FormWindow::layOut(int dpi)
 {
-    const FontDefinition& font = definition_.font;
-    const std::u16string fontName = decoded(font.name);
-    const HFONT newFont = CreateFontW(-MulDiv(font.points, dpi, kPointsPerInch), 0, 0, 0,
-        font.weight, font.italic ? TRUE : FALSE, font.underline ? TRUE : FALSE,
-        font.strikeout ? TRUE : FALSE, static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wide(fontName));
+    const HFONT newFont = fontAt(definition_.font, dpi);
     for (std::size_t i = 0; i < children_.size(); ++i) {
         const PixelRect place = toPixels(definition_.controls[i].place, dpi);
         const HWND control = children_[i]->handle();
@@ -221,16 +250,9 @@ void FormWindow::layOut(int dpi)
             SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(newFont), TRUE);
     }
-    if (font_ != nullptr) {
-        DeleteObject(font_);
-    }
+    DeleteObject(font_);
     font_ = newFont;
-
-    const SIZE outer = win32::outerSize({ twipsToPixels(definition_.clientWidth, dpi),
-                                            twipsToPixels(definition_.clientHeight, dpi) },
-        styleOf(definition_), 0, dpi);
-    SetWindowPos(
-        handle_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    resize(dpi, false);
 }
 
 void FormWindow::setIcons(int dpi)
@@ -247,19 +269,6 @@ void FormWindow::setIcons(int dpi)
 
 void FormWindow::showForm()
 {
-    if (definition_.startCentred) {
-        RECT window {};
-        GetWindowRect(handle_, &window);
-        MONITORINFO monitor {};
-        monitor.cbSize = sizeof(monitor);
-        GetMonitorInfoW(MonitorFromWindow(handle_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        const RECT& area = monitor.rcWork;
-        const LONG width = window.right - window.left;
-        const LONG height = window.bottom - window.top;
-        SetWindowPos(handle_, nullptr, area.left + (area.right - area.left - width) / 2,
-            area.top + (area.bottom - area.top - height) / 2, 0, 0,
-            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
     ShowWindow(handle_, SW_SHOW);
     UpdateWindow(handle_);
     SetForegroundWindow(handle_);

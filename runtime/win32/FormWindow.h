@@ -31,8 +31,8 @@ public:
     }
     [[nodiscard]] HWND handle() const { return handle_; }
 
-    // Shows the window, centred where its definition asks, with the focus on
-    // the first control of the tab order.
+    // Shows the window, made where its definition asks, with the focus on the
+    // first control of the tab order.
     void showForm();
 
     // Takes Tab and Shift+Tab for this window: moves the focus and returns
@@ -43,7 +43,10 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void create(Session& session, std::size_t which);
+    void create(Session& session, std::size_t which, int dpi);
+    // The outer size for `dpi`, and the middle of the work area where asked.
+    void resize(int dpi, bool centred);
+    // Everything again for a monitor of another DPI.
     void layOut(int dpi);
     void setIcons(int dpi);
     // The child with control ID `id`, or null.
