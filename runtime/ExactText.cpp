@@ -124,4 +124,31 @@ void ExactText::replaceDisplayRange(
     pairs_.insert(rest, newPairs.begin(), newPairs.end());
 }
 
+ExactText::Edit ExactText::editAt(
+    std::size_t position, std::size_t added, std::size_t newLength) const
+{
+    const std::size_t oldLength = displayLength();
+    const std::size_t newEnd = position + added;
+    if (newEnd > newLength || newEnd + oldLength < newLength + position) {
+        return { 0, oldLength, newLength };
+    }
+    return { position, newEnd + oldLength - newLength, newEnd };
+}
+
+void ExactText::follow(const Edit& edit, std::u16string_view now)
+{
+    const std::u16string before = displaySlice(edit.from, edit.oldEnd);
+    std::size_t prefix = 0;
+    while (prefix < now.size() && prefix < before.size() && now[prefix] == before[prefix]) {
+        ++prefix;
+    }
+    std::size_t suffix = 0;
+    while (suffix < now.size() - prefix && suffix < before.size() - prefix
+        && now[now.size() - 1 - suffix] == before[before.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    replaceDisplayRange(edit.from + prefix, before.size() - prefix - suffix,
+        now.substr(prefix, now.size() - prefix - suffix));
+}
+
 } // namespace rt

@@ -54,6 +54,22 @@ public:
     // pasted line break and becomes CR LF.
     void replaceDisplayRange(std::size_t from, std::size_t removed, std::u16string_view inserted);
 
+    // Where an edit that a display reports as `added` characters from
+    // `position` lies, now that the display holds `newLength` characters:
+    // [from, oldEnd) of the text's display became [from, newEnd). A report
+    // the lengths cannot match stands for the whole display.
+    struct Edit {
+        std::size_t from = 0;
+        std::size_t oldEnd = 0;
+        std::size_t newEnd = 0;
+    };
+    [[nodiscard]] Edit editAt(std::size_t position, std::size_t added, std::size_t newLength) const;
+
+    // Follows `edit`, after which the display shows `now` in its range. Only
+    // what really differs changes, so that a display that reports more than
+    // it changed leaves the CR LF pairs around the edit as they were.
+    void follow(const Edit& edit, std::u16string_view now);
+
     // The position in the text of a position in the display.
     [[nodiscard]] std::size_t textPosition(std::size_t displayPosition) const;
 

@@ -4,6 +4,13 @@
 
 namespace rt {
 
+ListKey listKeyOf(int code, std::span<const ListKeyCode> codes)
+{
+    const auto found = std::find_if(
+        codes.begin(), codes.end(), [code](const ListKeyCode& key) { return key.code == code; });
+    return found == codes.end() ? ListKey::Other : found->key;
+}
+
 int rowsPerPage(int viewHeight, int rowHeight)
 {
     return std::max(viewHeight / std::max(rowHeight, 1) - 1, 1);

@@ -12,6 +12,16 @@ namespace rt {
 // The keys a list box acts on, whatever the platform calls them.
 enum class ListKey { Up, Down, Left, Right, PageUp, PageDown, Home, End, Enter, Other };
 
+// A platform's code for one of the list's keys.
+struct ListKeyCode {
+    int code = 0;
+    ListKey key = ListKey::Other;
+};
+
+// The list's key for a platform's key `code`, found in that platform's
+// `codes`; Other when it is none of them.
+[[nodiscard]] ListKey listKeyOf(int code, std::span<const ListKeyCode> codes);
+
 // What a list box holds and shows when a key reaches it.
 struct ListState {
     int count = 0;

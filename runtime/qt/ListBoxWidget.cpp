@@ -8,6 +8,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <array>
 #include <optional>
 
 namespace rt {
@@ -101,32 +102,12 @@ void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event)
 
 namespace {
 
-ListKey listKeyOf(int key)
-{
-    switch (key) {
-    case Qt::Key_Up:
-        return ListKey::Up;
-    case Qt::Key_Down:
-        return ListKey::Down;
-    case Qt::Key_Left:
-        return ListKey::Left;
-    case Qt::Key_Right:
-        return ListKey::Right;
-    case Qt::Key_PageUp:
-        return ListKey::PageUp;
-    case Qt::Key_PageDown:
-        return ListKey::PageDown;
-    case Qt::Key_Home:
-        return ListKey::Home;
-    case Qt::Key_End:
-        return ListKey::End;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return ListKey::Enter;
-    default:
-        return ListKey::Other;
-    }
-}
+constexpr std::array<ListKeyCode, 10> kListKeys { { { Qt::Key_Up, ListKey::Up },
+    { Qt::Key_Down, ListKey::Down }, { Qt::Key_Left, ListKey::Left },
+    { Qt::Key_Right, ListKey::Right }, { Qt::Key_PageUp, ListKey::PageUp },
+    { Qt::Key_PageDown, ListKey::PageDown }, { Qt::Key_Home, ListKey::Home },
+    { Qt::Key_End, ListKey::End }, { Qt::Key_Return, ListKey::Enter },
+    { Qt::Key_Enter, ListKey::Enter } } };
 
 } // namespace
 
@@ -137,7 +118,7 @@ bool ListBoxWidget::listKey(const QKeyEvent& event)
         .focusRow = currentRow(),
         .viewHeight = viewport()->height(),
         .rowHeight = sizeHintForRow(0) };
-    const std::optional<ListKeyAction> action = actionOfKey(listKeyOf(event.key()), state);
+    const std::optional<ListKeyAction> action = actionOfKey(listKeyOf(event.key(), kListKeys), state);
     if (!action) {
         return false;
     }

@@ -128,38 +128,15 @@ void TextBoxWidget::followDocumentChange(int position, int /*removed*/, int adde
     if (writing_) {
         return;
     }
-    // Qt sometimes reports a wider range than it changed, so take the range
-    // only as far as the lengths allow, then keep just what really differs.
-    const auto newLength = static_cast<std::size_t>(std::max(document()->characterCount() - 1, 0));
-    const std::size_t oldLength = exact_.displayLength();
-    auto from = static_cast<std::size_t>(std::max(position, 0));
-    std::size_t newEnd = from + static_cast<std::size_t>(std::max(added, 0));
-    std::size_t oldEnd = newEnd + oldLength - newLength;
-    if (newEnd > newLength || oldEnd > oldLength || oldEnd < from
-        || newEnd + oldLength < newLength) {
-        from = 0;
-        newEnd = newLength;
-        oldEnd = oldLength;
-    }
-
+    // Qt sometimes reports a wider range than it changed.
+    const ExactText::Edit edit = exact_.editAt(static_cast<std::size_t>(std::max(position, 0)),
+        static_cast<std::size_t>(std::max(added, 0)),
+        static_cast<std::size_t>(std::max(document()->characterCount() - 1, 0)));
     QTextCursor range(document());
-    range.setPosition(static_cast<int>(from));
-    range.setPosition(static_cast<int>(newEnd), QTextCursor::KeepAnchor);
-    const QString fresh = range.selectedText();
-    const std::u16string_view now = view(fresh);
-    const std::u16string before = exact_.displaySlice(from, oldEnd);
-
-    std::size_t prefix = 0;
-    while (prefix < now.size() && prefix < before.size() && now[prefix] == before[prefix]) {
-        ++prefix;
-    }
-    std::size_t suffix = 0;
-    while (suffix < now.size() - prefix && suffix < before.size() - prefix
-        && now[now.size() - 1 - suffix] == before[before.size() - 1 - suffix]) {
-        ++suffix;
-    }
-    exact_.replaceDisplayRange(from + prefix, before.size() - prefix - suffix,
-        now.substr(prefix, now.size() - prefix - suffix));
+    range.setPosition(static_cast<int>(edit.from));
+    range.setPosition(static_cast<int>(edit.newEnd), QTextCursor::KeepAnchor);
+    const QString now = range.selectedText();
+    exact_.follow(edit, view(now));
 }
 
 } // namespace rt

@@ -6,6 +6,7 @@
 #include "WideText.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace rt::win32 {
@@ -72,31 +73,10 @@ void ListBoxWindow::press(LPARAM at)
 
 namespace {
 
-ListKey listKeyOf(WPARAM key)
-{
-    switch (key) {
-    case VK_UP:
-        return ListKey::Up;
-    case VK_DOWN:
-        return ListKey::Down;
-    case VK_LEFT:
-        return ListKey::Left;
-    case VK_RIGHT:
-        return ListKey::Right;
-    case VK_PRIOR:
-        return ListKey::PageUp;
-    case VK_NEXT:
-        return ListKey::PageDown;
-    case VK_HOME:
-        return ListKey::Home;
-    case VK_END:
-        return ListKey::End;
-    case VK_RETURN:
-        return ListKey::Enter;
-    default:
-        return ListKey::Other;
-    }
-}
+constexpr std::array<ListKeyCode, 9> kListKeys { { { VK_UP, ListKey::Up },
+    { VK_DOWN, ListKey::Down }, { VK_LEFT, ListKey::Left }, { VK_RIGHT, ListKey::Right },
+    { VK_PRIOR, ListKey::PageUp }, { VK_NEXT, ListKey::PageDown }, { VK_HOME, ListKey::Home },
+    { VK_END, ListKey::End }, { VK_RETURN, ListKey::Enter } } };
 
 } // namespace
 
@@ -109,7 +89,7 @@ bool ListBoxWindow::key(WPARAM key)
         .focusRow = static_cast<int>(SendMessageW(handle(), LB_GETCARETINDEX, 0, 0)),
         .viewHeight = static_cast<int>(client.bottom),
         .rowHeight = static_cast<int>(SendMessageW(handle(), LB_GETITEMHEIGHT, 0, 0)) };
-    const std::optional<ListKeyAction> action = actionOfKey(listKeyOf(key), state);
+    const std::optional<ListKeyAction> action = actionOfKey(listKeyOf(static_cast<int>(key), kListKeys), state);
     if (!action) {
         return false;
     }

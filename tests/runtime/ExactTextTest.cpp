@@ -87,4 +87,20 @@ TEST(ExactText, ALineBreakTypedInATextAreaIsCrLf)
     EXPECT_EQ(area.displaySlice(0, area.displayLength()), u"x\nyab\nc\nd");
 }
 
+TEST(ExactText, AnEditReportedWiderThanItWasChangesOnlyWhatDiffers)
+{
+    ExactText area(kTextArea);
+    area.assign(u"a\r\nb");
+    // The display says all four characters were replaced; only x is new.
+    area.follow(area.editAt(0, 4, 4), u"a\nxb");
+    EXPECT_EQ(area.text(), u"a\r\nxb") << "the pair before the edit stays a pair";
+    // A report the lengths cannot match covers the whole display.
+    const ExactText::Edit whole = area.editAt(3, 9, 5);
+    EXPECT_EQ(whole.from, 0U);
+    EXPECT_EQ(whole.oldEnd, 4U);
+    EXPECT_EQ(whole.newEnd, 5U);
+    area.follow(whole, u"a\nxyb");
+    EXPECT_EQ(area.text(), u"a\r\nxyb");
+}
+
 } // namespace
