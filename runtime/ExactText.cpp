@@ -20,8 +20,8 @@ std::optional<std::u16string_view> extensionOf(
     return text.substr(current.size());
 }
 
-void ExactText::translate(std::u16string_view piece, std::size_t displayStart,
-    std::u16string& out, std::vector<std::size_t>& pairs) const
+void ExactText::translate(std::u16string_view piece, std::size_t displayStart, std::u16string& out,
+    std::vector<std::size_t>& pairs) const
 {
     out.reserve(out.size() + piece.size());
     std::size_t position = displayStart;
@@ -33,6 +33,14 @@ void ExactText::translate(std::u16string_view piece, std::size_t displayStart,
         }
         out.push_back(breaks(c) ? display_.separator : c);
     }
+}
+
+std::u16string ExactText::displayOf(std::u16string_view text) const
+{
+    std::u16string display;
+    std::vector<std::size_t> pairs;
+    translate(text, 0, display, pairs);
+    return display;
 }
 
 std::u16string ExactText::assign(std::u16string text)

@@ -39,6 +39,9 @@ public:
     // The number of characters the display holds for this text.
     [[nodiscard]] std::size_t displayLength() const { return text_.size() - pairs_.size(); }
 
+    // `text` as the display shows it, whatever this text holds.
+    [[nodiscard]] std::u16string displayOf(std::u16string_view text) const;
+
     // Takes a whole new text; returns it as the display must hold it.
     std::u16string assign(std::u16string text);
 

@@ -17,6 +17,17 @@ std::vector<std::size_t> tabOrder(const FormDefinition& form)
     return order;
 }
 
+std::size_t nextTabStop(std::size_t count, std::optional<std::size_t> current, bool backwards)
+{
+    if (count == 0) {
+        return 0;
+    }
+    if (!current || *current >= count) {
+        return backwards ? count - 1 : 0;
+    }
+    return backwards ? (*current + count - 1) % count : (*current + 1) % count;
+}
+
 ControlContents contentsOf(const ControlDefinition& control)
 {
     std::vector<std::u16string> rows;

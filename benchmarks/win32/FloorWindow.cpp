@@ -61,10 +61,10 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 void addControls(HWND window, HINSTANCE instance)
 {
     const rt::FontDefinition& font = form().font;
-    const HFONT handle = CreateFontW(-MulDiv(font.points, rt::kStandardDpi, 72), 0, 0, 0,
-        font.weight, FALSE, FALSE, FALSE, static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-        decoded(font.name).c_str());
+    const HFONT handle
+        = CreateFontW(-MulDiv(font.points, rt::kStandardDpi, 72), 0, 0, 0, font.weight, FALSE,
+            FALSE, FALSE, static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, decoded(font.name).c_str());
     for (std::size_t i = 0; i < form().controls.size(); ++i) {
         const rt::ControlDefinition& control = form().controls[i];
         const wchar_t* kind = L"STATIC";
@@ -128,8 +128,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     const HWND window = CreateWindowExW(0, L"Floor", decoded(form().caption).c_str(), kStyle,
         area.left + (area.right - area.left - width) / 2,
-        area.top + (area.bottom - area.top - height) / 2, width, height, nullptr, nullptr,
-        instance, nullptr);
+        area.top + (area.bottom - area.top - height) / 2, width, height, nullptr, nullptr, instance,
+        nullptr);
     addControls(window, instance);
     ShowWindow(window, show);
     UpdateWindow(window);

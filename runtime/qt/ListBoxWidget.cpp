@@ -118,7 +118,8 @@ bool ListBoxWidget::listKey(const QKeyEvent& event)
         .focusRow = currentRow(),
         .viewHeight = viewport()->height(),
         .rowHeight = sizeHintForRow(0) };
-    const std::optional<ListKeyAction> action = actionOfKey(listKeyOf(event.key(), kListKeys), state);
+    const std::optional<ListKeyAction> action
+        = actionOfKey(listKeyOf(event.key(), kListKeys), state);
     if (!action) {
         return false;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TextBox.h"
 #include "ExactText.h"
+#include "TextBox.h"
 
 #include <QPlainTextEdit>
 #include <string>

@@ -303,16 +303,11 @@ bool FormWindow::navigate(const MSG& message)
     if (stops.empty()) {
         return true;
     }
-    const bool backwards = win32::keyHeld(VK_SHIFT);
     const auto at = std::find(stops.begin(), stops.end(), GetFocus());
-    std::size_t next = 0;
-    if (at == stops.end()) {
-        next = backwards ? stops.size() - 1 : 0;
-    } else {
-        const auto index = static_cast<std::size_t>(at - stops.begin());
-        next = backwards ? (index + stops.size() - 1) % stops.size() : (index + 1) % stops.size();
-    }
-    SetFocus(stops[next]);
+    const std::optional<std::size_t> current = at == stops.end()
+        ? std::nullopt
+        : std::optional(static_cast<std::size_t>(at - stops.begin()));
+    SetFocus(stops[nextTabStop(stops.size(), current, win32::keyHeld(VK_SHIFT))]);
     return true;
 }
 

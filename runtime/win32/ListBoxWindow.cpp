@@ -89,7 +89,8 @@ bool ListBoxWindow::key(WPARAM key)
         .focusRow = static_cast<int>(SendMessageW(handle(), LB_GETCARETINDEX, 0, 0)),
         .viewHeight = static_cast<int>(client.bottom),
         .rowHeight = static_cast<int>(SendMessageW(handle(), LB_GETITEMHEIGHT, 0, 0)) };
-    const std::optional<ListKeyAction> action = actionOfKey(listKeyOf(static_cast<int>(key), kListKeys), state);
+    const std::optional<ListKeyAction> action
+        = actionOfKey(listKeyOf(static_cast<int>(key), kListKeys), state);
     if (!action) {
         return false;
     }

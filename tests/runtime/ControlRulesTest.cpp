@@ -13,7 +13,6 @@
 namespace {
 
 using rt::ListKey;
-using rt::ListKeyAction;
 using rt::ListState;
 
 // Ten rows, eight of them in view: a page is seven.
@@ -53,9 +52,9 @@ TEST(ListKeys, AMovePicksTheRowItLandsOn)
 
 TEST(ListKeys, AMoveThatStaysOnTheSelectedRowOnlyShowsIt)
 {
-    for (const auto& [key, row] : { std::pair { ListKey::Up, 0 }, { ListKey::Home, 0 },
-             { ListKey::PageUp, 0 }, { ListKey::Down, 9 }, { ListKey::End, 9 },
-             { ListKey::PageDown, 9 } }) {
+    for (const auto& [key, row] :
+        { std::pair { ListKey::Up, 0 }, { ListKey::Home, 0 }, { ListKey::PageUp, 0 },
+            { ListKey::Down, 9 }, { ListKey::End, 9 }, { ListKey::PageDown, 9 } }) {
         const auto action = rt::actionOfKey(key, selecting(static_cast<rt::Index>(row)));
         ASSERT_TRUE(action);
         EXPECT_FALSE(action->click) << "row " << row;
@@ -122,10 +121,15 @@ TEST(LineBreaks, AnySpellingBecomesCrLf)
 constexpr std::array<std::string_view, 2> kRows { "\xE0", "Z" };
 
 constexpr std::array<rt::ControlDefinition, 4> kControls { {
-    { .kind = rt::ControlKind::CommandButton, .name = "Command1", .text = "\xCE\xCA",
+    { .kind = rt::ControlKind::CommandButton,
+        .name = "Command1",
+        .text = "\xCE\xCA",
         .tabIndex = 2 },
-    { .kind = rt::ControlKind::ListBox, .name = "List1", .list = kRows,
-        .accessibleName = "\xE1\xF3\xEA\xE2\xE8", .tabIndex = 1 },
+    { .kind = rt::ControlKind::ListBox,
+        .name = "List1",
+        .list = kRows,
+        .accessibleName = "\xE1\xF3\xEA\xE2\xE8",
+        .tabIndex = 1 },
     { .kind = rt::ControlKind::Label, .name = "Label1", .text = "x", .tabIndex = 2 },
     { .kind = rt::ControlKind::TextBox, .name = "Text1", .text = "\xE0\r\n", .tabIndex = 0 },
 } };
@@ -135,6 +139,16 @@ TEST(FormContents, TheTabOrderFollowsTheTabIndicesAndTheDefinitionOnTies)
     const rt::FormDefinition form { .controls = kControls };
     EXPECT_EQ(rt::tabOrder(form), (std::vector<std::size_t> { 3, 1, 0, 2 }));
     EXPECT_TRUE(rt::tabOrder(rt::FormDefinition {}).empty());
+}
+
+TEST(FormContents, TabGoesRoundTheStopsBothWays)
+{
+    EXPECT_EQ(rt::nextTabStop(3, 0, false), 1U);
+    EXPECT_EQ(rt::nextTabStop(3, 2, false), 0U) << "from the last to the first";
+    EXPECT_EQ(rt::nextTabStop(3, 0, true), 2U) << "from the first back to the last";
+    EXPECT_EQ(rt::nextTabStop(3, std::nullopt, false), 0U);
+    EXPECT_EQ(rt::nextTabStop(3, std::nullopt, true), 2U);
+    EXPECT_EQ(rt::nextTabStop(1, 0, false), 0U);
 }
 
 TEST(FormContents, TextsRowsAndNamesAreDecoded)

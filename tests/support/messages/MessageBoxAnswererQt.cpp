@@ -14,7 +14,8 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [&answerer] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box != nullptr) {
-                answerer.noted({ box->windowTitle().toStdU16String(), box->text().toStdU16String() });
+                answerer.noted(
+                    { box->windowTitle().toStdU16String(), box->text().toStdU16String() });
                 box->button(QMessageBox::Ok)->click();
             }
         });
