@@ -15,6 +15,10 @@ ZORBIKA_PROGRAM_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
 ZORBIKA_WINDOWS_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wixl msitools)
 
+# What building the page for the browser needs: Emscripten, which brings its
+# own clang, Node.js and Python.
+ZORBIKA_WEB_PACKAGES=(cmake ninja-build emscripten python3)
+
 # What the tests and benchmarks add: their libraries, then the tools that run
 # them. dbus-daemon gives the tests that run the real program a private session
 # bus, so that nothing is autolaunched into their home; at-spi2-core and
@@ -25,6 +29,7 @@ ZORBIKA_TEST_PACKAGES=(
     xvfb xdotool xclip python3-xlib dbus-daemon dbus-session-bus-common at-spi2-core
     python3-pyatspi
     "${ZORBIKA_WINDOWS_PACKAGES[@]}" googletest wine wine64
+    "${ZORBIKA_WEB_PACKAGES[@]}" chromium
     desktop-file-utils appstream dpkg-dev file lintian
 )
 
@@ -85,4 +90,22 @@ zorbika_build_windows() {
             -DCMAKE_COMPILE_WARNING_AS_ERROR=$warnings
     fi
     cmake --build build-windows --parallel "$(nproc)"
+}
+
+# Builds the page with Emscripten into build-web/, with its tests when asked
+# (ON) or when that folder has them already. A Node.js from another packager
+# than Debian does not look for the modules Debian's Emscripten needs.
+zorbika_build_web() {
+    cd "$ZORBIKA_ROOT"
+    export NODE_PATH=${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs
+    local tests=${1:-}
+    local cached
+    cached=$(sed -n 's/^ZORBIKA_BUILD_TESTS:[A-Z]*=//p' build-web/CMakeCache.txt 2>/dev/null || true)
+    if [ -z "$cached" ] || { [ "$tests" = ON ] && [ "$cached" != ON ]; }; then
+        local warnings=OFF
+        [ "$ZORBIKA_PRESET" = ci ] && warnings=ON
+        cmake --preset web -DZORBIKA_BUILD_TESTS="${tests:-OFF}" -DZORBIKA_BUILD_BENCHMARKS=OFF \
+            -DCMAKE_COMPILE_WARNING_AS_ERROR=$warnings
+    fi
+    cmake --build build-web --parallel "$(nproc)"
 }

@@ -1,0 +1,135 @@
+#include "Element.h"
+
+#include "Bridge.h"
+
+#include <emscripten.h>
+#include <new>
+#include <vector>
+
+namespace rt::web {
+
+namespace {
+
+// The elements that hear events, by their page number.
+std::vector<Element*>& registry()
+{
+    static std::vector<Element*> elements;
+    return elements;
+}
+
+// Where the page puts a text it hands over.
+std::u16string& handedOver()
+{
+    static std::u16string text;
+    return text;
+}
+
+int length(std::u16string_view text)
+{
+    return static_cast<int>(text.size());
+}
+
+} // namespace
+
+Element::Element(Tag tag, const Element* parent)
+    : id_(rt_dom_create(static_cast<int>(tag), parent != nullptr ? parent->id() : 0))
+{
+    auto& elements = registry();
+    if (elements.size() <= static_cast<std::size_t>(id_)) {
+        elements.resize(static_cast<std::size_t>(id_) + 1, nullptr);
+    }
+    elements[static_cast<std::size_t>(id_)] = this;
+}
+
+Element::~Element()
+{
+    registry()[static_cast<std::size_t>(id_)] = nullptr;
+    rt_dom_destroy(id_);
+}
+
+std::u16string Element::name() const
+{
+    const std::string name = "rt" + std::to_string(id_);
+    return { name.begin(), name.end() };
+}
+
+void Element::place(const PixelRect& place) const
+{
+    rt_dom_place(id_, place.left, place.top, place.width, place.height);
+}
+
+void Element::set(std::u16string_view name, std::u16string_view value) const
+{
+    rt_dom_set(id_, name.data(), length(name), value.data(), length(value));
+}
+
+void Element::show(bool shown) const
+{
+    rt_dom_show(id_, shown ? 1 : 0);
+}
+
+void Element::focus() const
+{
+    rt_dom_focus(id_);
+}
+
+bool Element::shown() const
+{
+    return rt_dom_is_shown(id_) != 0;
+}
+
+Element* Element::find(int id)
+{
+    const auto& elements = registry();
+    return id > 0 && static_cast<std::size_t>(id) < elements.size()
+        ? elements[static_cast<std::size_t>(id)]
+        : nullptr;
+}
+
+std::u16string cssColour(Colour colour)
+{
+    const Rgb rgb = toRgb(colour);
+    const std::string css = "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + ","
+        + std::to_string(rgb.blue) + ")";
+    return { css.begin(), css.end() };
+}
+
+} // namespace rt::web
+
+// The page's events, and the buffer it hands texts over in.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE char16_t* rt_web_buffer(int length)
+{
+    try {
+        std::u16string& text = rt::web::handedOver();
+        text.resize(static_cast<std::size_t>(length));
+        return text.data();
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE int rt_web_event(int id, int type, int a, int b, int /*c*/)
+{
+    rt::web::Element* element = rt::web::Element::find(id);
+    return element != nullptr && element->event(static_cast<rt::web::Event>(type), a, b) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int rt_web_text_event(int id, int type, int length, int a)
+{
+    rt::web::Element* element = rt::web::Element::find(id);
+    const std::u16string& text = rt::web::handedOver();
+    if (element == nullptr) {
+        return 0;
+    }
+    if (length < 0 || static_cast<std::size_t>(length) > text.size()) {
+        element->textLost();
+        return 1;
+    }
+    return element->textEvent(static_cast<rt::web::Event>(type),
+               std::u16string_view(text).substr(0, static_cast<std::size_t>(length)), a)
+        ? 1
+        : 0;
+}
+}

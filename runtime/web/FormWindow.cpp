@@ -1,0 +1,173 @@
+#include "FormWindow.h"
+
+#include "CommandButtonElement.h"
+#include "FormContents.h"
+#include "LabelElement.h"
+#include "ListBoxElement.h"
+#include "TextBoxElement.h"
+#include "Windows1251.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace rt {
+
+namespace {
+
+std::u16string number(int value)
+{
+    std::u16string text;
+    for (const char c : std::to_string(value)) {
+        text += static_cast<char16_t>(c);
+    }
+    return text;
+}
+
+std::u16string pixels(int value)
+{
+    return number(value) + u"px";
+}
+
+// Two spaces in a row show as one in a page's title, unless they do not break.
+std::u16string titleOf(std::u16string caption)
+{
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        const bool inRun = (i > 0 && caption[i - 1] == u'\u00A0')
+            || (i + 1 < caption.size() && caption[i + 1] == u' ');
+        if (caption[i] == u' ' && inRun) {
+            caption[i] = u'\u00A0';
+        }
+    }
+    return caption;
+}
+
+// A serif of the same metrics where the font itself is missing.
+std::u16string fontFamilyOf(const FontDefinition& font)
+{
+    return u'"' + windows1251::decode(font.name) + u"\", \"Liberation Serif\", Tinos, serif";
+}
+
+} // namespace
+
+FormWindow::FormWindow(Session& session, const FormDefinition& definition)
+    : Element(web::Tag::Form, nullptr)
+    , definition_(definition)
+    , children_(definition.controls.size())
+    , tabOrder_(tabOrder(definition))
+{
+    // The page's icon comes with the page, as an executable's comes with it.
+    set(u"#title", titleOf(windows1251::decode(definition.caption)));
+    set(u"@aria-label", windows1251::decode(definition.caption));
+    set(u"@role", u"application");
+    set(u"width", pixels(twipsToPixels(definition.clientWidth)));
+    set(u"height", pixels(twipsToPixels(definition.clientHeight)));
+    if (definition.backColour) {
+        set(u"background", web::cssColour(*definition.backColour));
+    }
+    set(u"font-family", fontFamilyOf(definition.font));
+    // Points at the page's 96 CSS pixels to the inch.
+    set(u"font-size", pixels(definition.font.points * kStandardDpi / 72));
+    // Made in definition order, so that the last lies on top.
+    for (std::size_t which = 0; which < children_.size(); ++which) {
+        create(session, which);
+    }
+    int tabIndex = 0;
+    for (const std::size_t which : tabOrder_) {
+        if (definition.controls[which].kind != ControlKind::Label) {
+            children_[which]->set(u"@tabindex", number(++tabIndex));
+        }
+    }
+}
+
+void FormWindow::create(Session& session, std::size_t which)
+{
+    const ControlDefinition& definition = definition_.controls[which];
+    ControlContents contents = contentsOf(definition);
+    std::unique_ptr<web::Element> element;
+    switch (definition.kind) {
+    case ControlKind::TextBox:
+        element = std::make_unique<web::TextBoxElement>(session, *this, contents.text);
+        element->set(u"overflow-y", definition.verticalScrollBar ? u"scroll" : u"hidden");
+        break;
+    case ControlKind::ListBox:
+        element = std::make_unique<web::ListBoxElement>(session, *this, std::move(contents.rows));
+        break;
+    case ControlKind::CommandButton:
+        element = std::make_unique<web::CommandButtonElement>(session, *this);
+        element->set(u"#text", contents.text);
+        break;
+    case ControlKind::Label:
+        element = std::make_unique<web::LabelElement>(*this);
+        element->set(u"#text", contents.text);
+        break;
+    }
+    const bool framed = definition.kind == ControlKind::TextBox
+        || definition.kind == ControlKind::ListBox;
+    const bool button = definition.kind == ControlKind::CommandButton;
+    if (framed || button) {
+        element->set(u"border", button ? u"2px outset" : u"2px inset");
+    }
+    if (definition.backColour) {
+        element->set(u"background", web::cssColour(*definition.backColour));
+        if (button) {
+            element->set(u"border-color", web::cssColour(*definition.backColour));
+        }
+    } else if (framed) {
+        element->set(u"background", u"#ffffff");
+    }
+    if (definition.centred) {
+        element->set(u"text-align", u"center");
+    }
+    if (!contents.accessibleName.empty()) {
+        element->set(u"@aria-label", contents.accessibleName);
+    }
+    if (!contents.accessibleDescription.empty()) {
+        auto description = std::make_unique<web::Element>(web::Tag::Hidden, this);
+        description->set(u"#text", contents.accessibleDescription);
+        element->set(u"@aria-describedby", description->name());
+        descriptions_.push_back(std::move(description));
+    }
+    element->place(toPixels(definition.place));
+    element->show(definition.visible);
+    children_[which] = std::move(element);
+}
+
+void FormWindow::showForm()
+{
+    show(true);
+    if (const auto stops = tabStops(); !stops.empty()) {
+        stops.front()->focus();
+    }
+}
+
+std::vector<const web::Element*> FormWindow::tabStops() const
+{
+    std::vector<const web::Element*> stops;
+    for (const std::size_t which : tabOrder_) {
+        const web::Element& element = *children_[which];
+        if (definition_.controls[which].kind != ControlKind::Label && element.shown()) {
+            stops.push_back(&element);
+        }
+    }
+    return stops;
+}
+
+bool FormWindow::event(web::Event type, int focused, int backwards)
+{
+    if (type != web::Event::Tab) {
+        return false;
+    }
+    const std::vector<const web::Element*> stops = tabStops();
+    if (stops.empty()) {
+        return true;
+    }
+    const auto at = std::find_if(stops.begin(), stops.end(),
+        [focused](const web::Element* stop) { return stop->id() == focused; });
+    const std::optional<std::size_t> current = at == stops.end()
+        ? std::nullopt
+        : std::optional(static_cast<std::size_t>(at - stops.begin()));
+    stops[nextTabStop(stops.size(), current, backwards != 0)]->focus();
+    return true;
+}
+
+} // namespace rt

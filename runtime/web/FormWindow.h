@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Control.h"
+#include "Element.h"
+#include "FormDefinition.h"
+
+#include <memory>
+#include <vector>
+
+namespace rt {
+
+class Session;
+
+// A form's window in the page: a box at the page's top-left corner, of the
+// form's size in CSS pixels, that makes and owns the form's controls and
+// moves the focus between them in tab order.
+class FormWindow final : public web::Element {
+public:
+    FormWindow(Session& session, const FormDefinition& definition);
+
+    // The control of the definition's entry `which`, counted in its order.
+    [[nodiscard]] Control& control(std::size_t which) const
+    {
+        return dynamic_cast<Control&>(*children_.at(which));
+    }
+
+    // Shows the form with the focus on the first control of the tab order.
+    void showForm();
+
+    bool event(web::Event type, int focused, int backwards) override;
+
+private:
+    void create(Session& session, std::size_t which);
+    // The controls that take the focus now, in tab order.
+    [[nodiscard]] std::vector<const web::Element*> tabStops() const;
+
+    const FormDefinition& definition_;
+    // The controls, in definition order; each is a Control too.
+    std::vector<std::unique_ptr<web::Element>> children_;
+    // What screen readers may tell of a control besides its name.
+    std::vector<std::unique_ptr<web::Element>> descriptions_;
+    // Positions in children_.
+    std::vector<std::size_t> tabOrder_;
+};
+
+} // namespace rt

@@ -1,0 +1,111 @@
+#include "ListBoxElement.h"
+
+#include "Bridge.h"
+#include "ListKeys.h"
+#include "RuntimeError.h"
+#include "Session.h"
+
+#include <array>
+#include <optional>
+
+namespace rt::web {
+
+namespace {
+
+// The page's key codes.
+constexpr std::array<ListKeyCode, 9> kListKeys { { { 38, ListKey::Up }, { 40, ListKey::Down },
+    { 37, ListKey::Left }, { 39, ListKey::Right }, { 33, ListKey::PageUp },
+    { 34, ListKey::PageDown }, { 36, ListKey::Home }, { 35, ListKey::End },
+    { 13, ListKey::Enter } } };
+
+constexpr int kModifierShift = 16;
+constexpr int kKeyMask = 0xFFFF;
+
+} // namespace
+
+ListBoxElement::ListBoxElement(Session& session, const Element& form, std::vector<std::u16string> rows)
+    : Element(Tag::ListBox, &form)
+    , session_(session)
+    , rows_(std::move(rows))
+{
+    rowElements_.reserve(rows_.size());
+    for (const std::u16string& row : rows_) {
+        auto element = std::make_unique<Element>(Tag::ListRow, this);
+        element->set(u"#text", row);
+        rowElements_.push_back(std::move(element));
+    }
+}
+
+std::u16string ListBoxElement::List(Index row) const
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) {
+        throw RuntimeError(RuntimeError::kInvalidPropertyArrayIndex);
+    }
+    return rows_[static_cast<std::size_t>(row)];
+}
+
+void ListBoxElement::select(int row)
+{
+    if (selected_ != kNoSelection) {
+        rt_dom_select_row(id(), selected_, 0);
+    }
+    selected_ = static_cast<Index>(row);
+    focusRow_ = row;
+    rt_dom_select_row(id(), row, 1);
+}
+
+void ListBoxElement::raiseClick()
+{
+    session_.raiseEvent(click_);
+}
+
+void ListBoxElement::pickRow(int row)
+{
+    select(row);
+    raiseClick();
+}
+
+bool ListBoxElement::event(Event type, int row, int /*unused*/)
+{
+    if (type != Event::Press) {
+        return false;
+    }
+    if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) {
+        pickRow(row);
+    }
+    return true;
+}
+
+bool ListBoxElement::textEvent(Event type, std::u16string_view typed, int key)
+{
+    if (type != Event::Key) {
+        return false;
+    }
+    const int modifiers = key >> kModifierShift;
+    ListState state { .count = static_cast<int>(rows_.size()),
+        .selected = selected_,
+        .focusRow = focusRow_ };
+    rt_dom_list_metrics(id(), &state.viewHeight, &state.rowHeight);
+    if (const std::optional<ListKeyAction> action
+        = actionOfKey(listKeyOf(key & kKeyMask, kListKeys), state)) {
+        if (action->select >= 0) {
+            select(action->select);
+        }
+        if (action->click) {
+            raiseClick();
+        }
+        if (action->show >= 0) {
+            rt_dom_show_row(id(), action->show);
+        }
+        return true;
+    }
+    const int row = rowOfTyped(rows_, typed, (modifiers & (kCtrl | kAlt | kMeta)) != 0);
+    if (row < 0) {
+        return false;
+    }
+    pickRow(row);
+    rt_dom_show_row(id(), row);
+    return true;
+}
+
+} // namespace rt::web

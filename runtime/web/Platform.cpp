@@ -1,0 +1,20 @@
+#include "Platform.h"
+
+#include "Bridge.h"
+
+namespace rt::platform {
+
+// The page cannot wait for the user: the message shows in a dialog of the
+// page, and the program ends once it is dismissed.
+void showErrorMessage(std::u16string_view title, std::u16string_view message)
+{
+    rt_dom_error(title.data(), static_cast<int>(title.size()), message.data(),
+        static_cast<int>(message.size()));
+}
+
+void endEventLoop(int /*status*/) noexcept
+{
+    rt_dom_end();
+}
+
+} // namespace rt::platform

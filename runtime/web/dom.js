@@ -1,0 +1,356 @@
+// The page's side of the runtime: it makes the elements the C++ side asks
+// for, tells it of their events by number, and does what only the page can
+// do. Every rule of the controls is decided on the C++ side.
+// Emscripten 3.1.6 knows mergeInto only; later versions prefer addToLibrary.
+(typeof addToLibrary === 'function' ? addToLibrary : function (library) {
+  mergeInto(LibraryManager.library, library);
+})({
+  $rtDom: {
+    elements: [null],
+    // While the program writes to a text area, its input events are its own.
+    writing: false,
+    ended: false,
+    text: function (pointer, length) {
+      var parts = [];
+      for (var at = 0; at < length; at += 8192) {
+        var end = Math.min(at + 8192, length);
+        parts.push(String.fromCharCode.apply(null,
+          HEAPU16.subarray((pointer >> 1) + at, (pointer >> 1) + end)));
+      }
+      return parts.join('');
+    },
+    // Hands `text` to the C++ side in its buffer; returns its length.
+    pass: function (text) {
+      var pointer = _rt_web_buffer(text.length) >> 1;
+      if (!pointer) {
+        return -1;
+      }
+      for (var i = 0; i < text.length; ++i) {
+        HEAPU16[pointer + i] = text.charCodeAt(i);
+      }
+      return text.length;
+    },
+    send: function (id, type, a, b, c) {
+      return rtDom.ended ? 0 : _rt_web_event(id, type, a | 0, b | 0, c | 0);
+    },
+    sendText: function (id, type, text, a) {
+      return rtDom.ended ? 0 : _rt_web_text_event(id, type, rtDom.pass(text), a | 0);
+    },
+    modifiers: function (event) {
+      return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
+        (event.metaKey ? 8 : 0);
+    },
+    rowOf: function (list, target) {
+      var rows = list.children;
+      for (var node = target; node && node !== list; node = node.parentNode) {
+        if (node.parentNode === list) {
+          return Array.prototype.indexOf.call(rows, node);
+        }
+      }
+      return -1;
+    },
+    endProgram: function () {
+      rtDom.ended = true;
+      for (var i = 1; i < rtDom.elements.length; ++i) {
+        var element = rtDom.elements[i];
+        if (element && element.rtForm && element.parentNode) {
+          element.parentNode.removeChild(element);
+        }
+      }
+    },
+  },
+
+  // Kinds: 0 form, 1 text area, 2 list box, 3 list row, 4 button, 5 label,
+  // 6 hidden description. Events: see Element.h.
+  rt_dom_create__deps: ['$rtDom', 'rt_web_event', 'rt_web_text_event', 'rt_web_buffer'],
+  rt_dom_create: function (kind, parent) {
+    var tags = ['div', 'textarea', 'div', 'div', 'button', 'div', 'div'];
+    var element = document.createElement(tags[kind]);
+    var id = rtDom.elements.length;
+    rtDom.elements.push(element);
+    element.id = 'rt' + id;
+    var style = element.style;
+    if (kind === 0) {
+      element.rtForm = true;
+      element.hidden = true;
+      document.body.style.margin = '0';
+      style.position = 'absolute';
+      style.left = style.top = '0';
+      style.overflow = 'hidden';
+      // As in a native window, only a text box has a menu of its own.
+      element.addEventListener('contextmenu', function (event) {
+        if (event.target.tagName !== 'TEXTAREA') {
+          event.preventDefault();
+        }
+      });
+      element.addEventListener('keydown', function (event) {
+        if (event.key === 'Tab' && !event.ctrlKey && !event.altKey && !event.metaKey) {
+          event.preventDefault();
+          var focused = document.activeElement ? document.activeElement.id.slice(2) : 0;
+          rtDom.send(id, 3, focused, event.shiftKey ? 1 : 0);
+        }
+      });
+    } else {
+      style.position = kind === 3 ? 'static' : 'absolute';
+      style.boxSizing = 'border-box';
+      style.margin = '0';
+      style.font = 'inherit';
+    }
+    if (kind === 1 || kind === 2) {
+      // The caret, or the selected row, shows where the focus is.
+      style.outline = 'none';
+    }
+    if (kind === 1) {
+      style.resize = 'none';
+      style.padding = '1px 2px';
+      style.touchAction = 'pan-y';
+      element.spellcheck = false;
+      element.addEventListener('input', function (event) {
+        if (!rtDom.writing) {
+          rtDom.sendText(id, 4, element.value, 0);
+        }
+      });
+      element.addEventListener('paste', function (event) {
+        event.preventDefault();
+        rtDom.sendText(id, 5, event.clipboardData.getData('text/plain'), 0);
+      });
+      element.addEventListener('keydown', function (event) {
+        if (rtDom.send(id, 1, event.keyCode, rtDom.modifiers(event))) {
+          event.preventDefault();
+        }
+      });
+      // A text the program wrote is not the user's to undo.
+      element.addEventListener('beforeinput', function (event) {
+        if (element.rtWritten && /^history/.test(event.inputType)) {
+          event.preventDefault();
+        }
+      });
+    } else if (kind === 2) {
+      element.setAttribute('role', 'listbox');
+      style.overflowY = 'scroll';
+      style.overflowX = 'hidden';
+      style.userSelect = 'none';
+      style.touchAction = 'pan-y';
+      style.cursor = 'default';
+      var pointer = 'mouse';
+      element.addEventListener('pointerdown', function (event) {
+        pointer = event.pointerType;
+        if (pointer === 'mouse' && event.button === 0) {
+          element.focus({ preventScroll: true });
+          rtDom.send(id, 2, rtDom.rowOf(element, event.target));
+        }
+      });
+      // A finger picks on its tap; a swipe scrolls and never clicks.
+      element.addEventListener('click', function (event) {
+        if (pointer !== 'mouse') {
+          element.focus({ preventScroll: true });
+          rtDom.send(id, 2, rtDom.rowOf(element, event.target));
+        }
+      });
+      element.addEventListener('keydown', function (event) {
+        var typed = event.key.length <= 2 ? event.key : '';
+        if (rtDom.sendText(id, 1, typed, event.keyCode | (rtDom.modifiers(event) << 16))) {
+          event.preventDefault();
+        }
+      });
+    } else if (kind === 3) {
+      element.setAttribute('role', 'option');
+      element.setAttribute('aria-selected', 'false');
+      style.whiteSpace = 'pre';
+      style.padding = '0 2px';
+    } else if (kind === 4) {
+      style.touchAction = 'manipulation';
+      style.padding = '0';
+      style.outline = 'none';
+      element.addEventListener('click', function () { rtDom.send(id, 2, 0); });
+      // A dotted frame inside the face, whatever the face's colour.
+      element.addEventListener('focus', function () {
+        style.outline = '1px dotted #000';
+        style.outlineOffset = '-5px';
+      });
+      element.addEventListener('blur', function () { style.outline = 'none'; });
+    } else if (kind === 5) {
+      style.whiteSpace = 'pre-wrap';
+    } else if (kind === 6) {
+      element.hidden = true;
+    }
+    (parent ? rtDom.elements[parent] : document.body).appendChild(element);
+    return id;
+  },
+
+  rt_dom_destroy__deps: ['$rtDom'],
+  rt_dom_destroy: function (id) {
+    var element = rtDom.elements[id];
+    if (element && element.parentNode) {
+      element.parentNode.removeChild(element);
+    }
+    rtDom.elements[id] = null;
+  },
+
+  rt_dom_place__deps: ['$rtDom'],
+  rt_dom_place: function (id, left, top, width, height) {
+    var style = rtDom.elements[id].style;
+    style.left = left + 'px';
+    style.top = top + 'px';
+    style.width = width + 'px';
+    style.height = height + 'px';
+  },
+
+  // A CSS property, an attribute (name starting with '@') or, for '#text',
+  // the text the element shows.
+  rt_dom_set__deps: ['$rtDom'],
+  rt_dom_set: function (id, name, nameLength, value, valueLength) {
+    var element = rtDom.elements[id];
+    var key = rtDom.text(name, nameLength);
+    var text = rtDom.text(value, valueLength);
+    if (key === '#text') {
+      if (element.tagName === 'TEXTAREA') {
+        element.value = text;
+        element.setSelectionRange(0, 0);
+        element.scrollTop = 0;
+        element.rtWritten = false;
+      } else {
+        element.textContent = text;
+      }
+    } else if (key === '#title') {
+      document.title = text;
+    } else if (key === '#icon') {
+      var link = document.querySelector('link[rel=icon]') || document.createElement('link');
+      link.rel = 'icon';
+      link.href = text;
+      document.head.appendChild(link);
+    } else if (key.charAt(0) === '@') {
+      element.setAttribute(key.slice(1), text);
+    } else {
+      element.style.setProperty(key, text);
+    }
+  },
+
+  // Appends to a text area at its end, as an edit of its own, so that the
+  // browser lays out only what is new. The caret at the end follows it.
+  rt_dom_append__deps: ['$rtDom'],
+  rt_dom_append: function (id, pointer, length, oldLength) {
+    var area = rtDom.elements[id];
+    area.rtWritten = true;
+    if (!length) {
+      return;
+    }
+    var text = rtDom.text(pointer, length);
+    var focused = document.activeElement;
+    var start = area.selectionStart;
+    var end = area.selectionEnd;
+    var scrolled = area.scrollTop;
+    var atEnd = start === end && end === oldLength;
+    rtDom.writing = true;
+    // The editing command works in the focused element only; no on-screen
+    // keyboard opens for this moment of focus.
+    var mode = area.inputMode;
+    area.inputMode = 'none';
+    if (focused !== area) {
+      area.focus({ preventScroll: true });
+    }
+    area.setSelectionRange(oldLength, oldLength);
+    if (!document.execCommand('insertText', false, text)) {
+      area.setRangeText(text, oldLength, oldLength, 'end');
+    }
+    if (!atEnd) {
+      area.setSelectionRange(start, end);
+      area.scrollTop = scrolled;
+    }
+    if (focused !== area) {
+      if (focused && focused.focus) {
+        focused.focus({ preventScroll: true });
+      } else {
+        area.blur();
+      }
+    }
+    area.inputMode = mode;
+    rtDom.writing = false;
+  },
+
+  // The user's own edit at the selection, undoable as typing is.
+  rt_dom_insert__deps: ['$rtDom'],
+  rt_dom_insert: function (id, pointer, length) {
+    var area = rtDom.elements[id];
+    var text = rtDom.text(pointer, length);
+    if (!document.execCommand('insertText', false, text)) {
+      area.setRangeText(text, area.selectionStart, area.selectionEnd, 'end');
+      area.dispatchEvent(new Event('input'));
+    }
+  },
+
+  rt_dom_select_row__deps: ['$rtDom'],
+  rt_dom_select_row: function (id, row, selected) {
+    var option = rtDom.elements[id].children[row];
+    if (option) {
+      option.setAttribute('aria-selected', selected ? 'true' : 'false');
+      option.style.background = selected ? 'Highlight' : '';
+      option.style.color = selected ? 'HighlightText' : '';
+      if (selected) {
+        rtDom.elements[id].setAttribute('aria-activedescendant', option.id);
+      }
+    }
+  },
+
+  rt_dom_show_row__deps: ['$rtDom'],
+  rt_dom_show_row: function (id, row) {
+    var option = rtDom.elements[id].children[row];
+    if (option) {
+      option.scrollIntoView({ block: 'nearest' });
+    }
+  },
+
+  // The height of a list's view and of one of its rows, in CSS pixels.
+  rt_dom_list_metrics__deps: ['$rtDom'],
+  rt_dom_list_metrics: function (id, view, row) {
+    var list = rtDom.elements[id];
+    HEAP32[view >> 2] = list.clientHeight;
+    HEAP32[row >> 2] = list.firstChild ? list.firstChild.offsetHeight : 1;
+  },
+
+  rt_dom_show__deps: ['$rtDom'],
+  rt_dom_show: function (id, shown) {
+    rtDom.elements[id].hidden = !shown;
+  },
+
+  rt_dom_focus__deps: ['$rtDom'],
+  rt_dom_focus: function (id) {
+    rtDom.elements[id].focus();
+  },
+
+  rt_dom_is_shown__deps: ['$rtDom'],
+  rt_dom_is_shown: function (id) {
+    var element = rtDom.elements[id];
+    return element && !element.hidden && element.getClientRects().length > 0 ? 1 : 0;
+  },
+
+  // A run-time error's message in a modal dialog of the page; once it is
+  // dismissed, the program has ended.
+  rt_dom_error__deps: ['$rtDom'],
+  rt_dom_error: function (title, titleLength, message, messageLength) {
+    var dialog = document.createElement('dialog');
+    dialog.setAttribute('role', 'alertdialog');
+    var heading = document.createElement('h1');
+    heading.textContent = rtDom.text(title, titleLength);
+    heading.style.font = 'bold 16px sans-serif';
+    var text = document.createElement('p');
+    text.textContent = rtDom.text(message, messageLength);
+    text.style.whiteSpace = 'pre-wrap';
+    var button = document.createElement('button');
+    button.textContent = 'OK';
+    button.addEventListener('click', function () { dialog.close(); });
+    dialog.addEventListener('close', rtDom.endProgram);
+    dialog.append(heading, text, button);
+    document.body.appendChild(dialog);
+    dialog.showModal();
+    button.focus();
+  },
+
+  rt_dom_end__deps: ['$rtDom'],
+  rt_dom_end: function () {
+    rtDom.ended = true;
+    if (!document.querySelector('dialog[open]')) {
+      rtDom.endProgram();
+    }
+  },
+});
