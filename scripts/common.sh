@@ -29,7 +29,7 @@ ZORBIKA_TEST_PACKAGES=(
     xvfb xdotool xclip python3-xlib dbus-daemon dbus-session-bus-common at-spi2-core
     python3-pyatspi
     "${ZORBIKA_WINDOWS_PACKAGES[@]}" googletest wine wine64
-    "${ZORBIKA_WEB_PACKAGES[@]}" chromium
+    "${ZORBIKA_WEB_PACKAGES[@]}" chromium python3-websocket
     desktop-file-utils appstream dpkg-dev file lintian
 )
 

@@ -5,8 +5,8 @@ that the one file works from a web server and from a USB stick; the web app
 manifest, with the icon in the sizes tablets and phones ask for; and the
 service worker that keeps the site for offline use.
 
-Usage: make_site.py --script JS --icon PNG --name NAME --language LANG
-                    --version VERSION --out DIR
+Usage: make_site.py --script JS --wasm WASM --icon PNG --name NAME
+                    --language LANG --version VERSION --out DIR
 """
 
 import argparse
@@ -61,7 +61,7 @@ def scaled(width, height, rows, size):
 
 def main():
     options = argparse.ArgumentParser()
-    for name in ("script", "icon", "name", "language", "version", "out"):
+    for name in ("script", "wasm", "icon", "name", "language", "version", "out"):
         options.add_argument("--" + name, required=True)
     arguments = options.parse_args()
     os.makedirs(arguments.out, exist_ok=True)
@@ -78,8 +78,14 @@ def main():
         icons.append({"src": name, "sizes": f"{size}x{size}", "type": "image/png",
                       "purpose": "any"})
 
+    # The WebAssembly as Emscripten's script takes it ready-made, so that it
+    # asks for no file or data: address, which the policy would refuse.
+    with open(arguments.wasm, "rb") as file:
+        wasm = base64.b64encode(file.read()).decode()
+    script = ("var Module = { wasmBinary: Uint8Array.from(atob('" + wasm + "'), "
+              "function (c) { return c.charCodeAt(0); }) };\n")
     with open(arguments.script, encoding="utf-8") as file:
-        script = file.read()
+        script += file.read()
     with open(os.path.join(HERE, "register.js"), encoding="utf-8") as file:
         script += "\n" + file.read()
     if "</script" in script.lower():

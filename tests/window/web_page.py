@@ -1,0 +1,127 @@
+#!/usr/bin/python3
+"""Zorbika's page, from a web server on loopback, as no screen shows it: what
+a screen reader reads (roles, names and descriptions, the 122 rows, the
+picked row), that nothing is stored and nothing requested after load but the
+offline cache's own, that the page's policy is never violated, and that once
+installed the page opens with the server gone.
+
+Usage: web_page.py SITE-DIR
+"""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../support/browser"))
+from devtools import Browser, Check, Site  # noqa: E402
+
+TITLE = "https://zorbika.example.org\u00a0\u00a0Зорбика"
+ROWS = ("0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+        "абвгдежзийклмнопрстуфхцчшщьъюяАБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЬЪЮЯ")
+# Role and name of each control shown; the list and the text box tell more.
+CONTROLS = [("textbox", "Текст"), ("listbox", "Букви и цифри"), ("button", "Интервал"),
+            ("button", "Нов ред"), ("button", "Изчисти")]
+DESCRIBED = {"Текст", "Букви и цифри"}
+SITE_FILES = {"", "index.html", "manifest.webmanifest", "sw.js", "icon-180.png", "icon-192.png",
+              "icon-512.png"}
+FORM_SHOWN = "document.querySelector('[role=application]:not([hidden])')"
+COMPOSITION_SELECTOR = 'textarea[aria-label="Текст"]'
+COMPOSITION = repr(COMPOSITION_SELECTOR)
+
+
+def accessibility(browser):
+    nodes = browser.send("Accessibility.getFullAXTree")["nodes"]
+
+    def value(node, key):
+        return (node.get(key) or {}).get("value", "")
+    return [(value(node, "role"), value(node, "name"), value(node, "description"),
+             {item["name"]: item["value"].get("value") for item in node.get("properties", [])})
+            for node in nodes if not node.get("ignored")]
+
+
+def screen_reader(browser, check):
+    check.equal(browser.evaluate("document.title"), TITLE, "the page's title")
+    nodes = accessibility(browser)
+    for role, name in CONTROLS:
+        found = [node for node in nodes if node[0] == role and node[1] == name]
+        check.equal(len(found), 1, f"a {role} named {name!r}")
+        if found and name in DESCRIBED:
+            check.true(found[0][2], f"{name!r} tells more than its name")
+    options = [node[1] for node in nodes if node[0] == "option"]
+    check.equal("".join(options), ROWS, "the list's 122 rows")
+    check.true(not any(node[3].get("selected") for node in nodes if node[0] == "option"),
+               "no row is selected at start")
+
+    browser.click(*browser.centre_of("[role=option]:nth-child(6)"))
+    picked = [node[1] for node in accessibility(browser)
+              if node[0] == "option" and node[3].get("selected")]
+    check.equal(picked, ["5"], "the picked row is the selected one")
+    check.equal(browser.evaluate("document.querySelector(" + COMPOSITION + ").value"), "5",
+                "the text after the pick")
+
+
+def nothing_kept(browser, check):
+    browser.click(*browser.centre_of(COMPOSITION_SELECTOR))
+    browser.send("Input.insertText", text="аб")
+    browser.click(*browser.centre_of("button"))
+    stored = browser.evaluate("""(async () => [document.cookie, localStorage.length,
+        sessionStorage.length, (await indexedDB.databases()).length])()""")
+    check.equal(stored, ["", 0, 0, 0], "cookies, local and session storage, IndexedDB")
+    check.equal(browser.send("Network.getCookies")["cookies"], [], "cookies the browser holds")
+
+
+def requests_after_load(browser, site, check):
+    loaded = min((event["params"]["timestamp"] for event in browser.events
+                  if event.get("method") == "Page.loadEventFired"), default=None)
+    check.true(loaded is not None, "the page loads")
+    for event in browser.events:
+        if event.get("method") != "Network.requestWillBeSent":
+            continue
+        url = event["params"]["request"]["url"]
+        if loaded is not None and event["params"]["timestamp"] > loaded:
+            own = url.startswith(site.url) and url[len(site.url):] in SITE_FILES
+            check.true(own, f"no request after load but the offline cache's own: {url}")
+
+
+def no_violation(browser, check):
+    for event in browser.events:
+        if event.get("method") == "Log.entryAdded":
+            entry = event["params"]["entry"]
+            check.true(entry["level"] != "error", f"the console: {entry['text'][:200]}")
+        elif event.get("method") == "Runtime.exceptionThrown":
+            check.true(False, f"an exception: {str(event['params'])[:200]}")
+
+
+def offline(browser, site, check):
+    check.true(browser.wait_for("navigator.serviceWorker.controller", 20),
+               "the service worker keeps the page")
+    site.stop()
+    browser.send("Page.reload")
+    check.true(browser.wait_for(FORM_SHOWN, 20), "the page opens with the server gone")
+
+
+def main(arguments):
+    if len(arguments) != 1:
+        print(__doc__, file=sys.stderr)
+        return 2
+    site = Site(arguments[0])
+    browser = Browser()
+    check = Check()
+    try:
+        for domain in ("Network", "Log", "Runtime"):
+            browser.send(domain + ".enable")
+        browser.open(site.url)
+        check.true(browser.wait_for(FORM_SHOWN), "the form shows")
+        screen_reader(browser, check)
+        nothing_kept(browser, check)
+        browser.wait_for("navigator.serviceWorker.controller", 20)
+        requests_after_load(browser, site, check)
+        no_violation(browser, check)
+        offline(browser, site, check)
+    finally:
+        browser.close()
+        site.stop()
+    return check.report("web page")
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
