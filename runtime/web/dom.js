@@ -49,6 +49,29 @@
       }
       return -1;
     },
+    // A finger's tap: a touch that lifts where the browser did not take it
+    // for a swipe, which it cancels to scroll. Each tap is one; the browser
+    // makes no click of it, which it would leave out of a quick double tap.
+    onTap: function (element, tapped) {
+      var touching = null;
+      element.addEventListener('pointerdown', function (event) {
+        touching = event.pointerType !== 'mouse' && event.isPrimary ? event.pointerId : null;
+      });
+      element.addEventListener('pointercancel', function () { touching = null; });
+      element.addEventListener('pointerup', function (event) {
+        if (event.pointerId === touching) {
+          touching = null;
+          tapped(event.target);
+          element.rtTapped = true;
+        }
+      });
+      element.addEventListener('touchend', function (event) {
+        if (element.rtTapped) {
+          element.rtTapped = false;
+          event.preventDefault();
+        }
+      });
+    },
     endProgram: function () {
       rtDom.ended = true;
       for (var i = 1; i < rtDom.elements.length; ++i) {
@@ -132,20 +155,16 @@
       style.userSelect = 'none';
       style.touchAction = 'pan-y';
       style.cursor = 'default';
-      var pointer = 'mouse';
+      // The mouse picks on its press, a finger on its tap.
       element.addEventListener('pointerdown', function (event) {
-        pointer = event.pointerType;
-        if (pointer === 'mouse' && event.button === 0) {
+        if (event.pointerType === 'mouse' && event.button === 0) {
           element.focus({ preventScroll: true });
           rtDom.send(id, 2, rtDom.rowOf(element, event.target));
         }
       });
-      // A finger picks on its tap; a swipe scrolls and never clicks.
-      element.addEventListener('click', function (event) {
-        if (pointer !== 'mouse') {
-          element.focus({ preventScroll: true });
-          rtDom.send(id, 2, rtDom.rowOf(element, event.target));
-        }
+      rtDom.onTap(element, function (target) {
+        element.focus({ preventScroll: true });
+        rtDom.send(id, 2, rtDom.rowOf(element, target));
       });
       element.addEventListener('keydown', function (event) {
         var typed = event.key.length <= 2 ? event.key : '';
@@ -163,6 +182,10 @@
       style.padding = '0';
       style.outline = 'none';
       element.addEventListener('click', function () { rtDom.send(id, 2, 0); });
+      rtDom.onTap(element, function () {
+        element.focus({ preventScroll: true });
+        rtDom.send(id, 2, 0);
+      });
       // A dotted frame inside the face, whatever the face's colour.
       element.addEventListener('focus', function () {
         style.outline = '1px dotted #000';

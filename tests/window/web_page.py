@@ -1,15 +1,17 @@
 #!/usr/bin/python3
 """Zorbika's page, from a web server on loopback, as no screen shows it: what
 a screen reader reads (roles, names and descriptions, the 122 rows, the
-picked row), that nothing is stored and nothing requested after load but the
-offline cache's own, that the page's policy is never violated, and that once
-installed the page opens with the server gone.
+picked row), that Ctrl+Z never undoes a text the program wrote, a finger's
+taps and swipes, that nothing is stored and nothing requested after load but
+the offline cache's own, that the page's policy is never violated, and that
+once installed the page opens with the server gone.
 
 Usage: web_page.py SITE-DIR
 """
 
 import os
 import sys
+import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../support/browser"))
 from devtools import Browser, Check, Site  # noqa: E402
@@ -55,8 +57,55 @@ def screen_reader(browser, check):
     picked = [node[1] for node in accessibility(browser)
               if node[0] == "option" and node[3].get("selected")]
     check.equal(picked, ["5"], "the picked row is the selected one")
-    check.equal(browser.evaluate("document.querySelector(" + COMPOSITION + ").value"), "5",
-                "the text after the pick")
+    check.equal(text(browser), "5", "the text after the pick")
+
+
+def text(browser):
+    return browser.evaluate("document.querySelector(" + COMPOSITION + ").value")
+
+
+def no_undo_of_written_text(browser, check):
+    browser.click(*browser.centre_of(COMPOSITION_SELECTOR))
+    for kind in ("keyDown", "keyUp"):
+        browser.send("Input.dispatchKeyEvent", type=kind, modifiers=2, key="z", code="KeyZ",
+                     windowsVirtualKeyCode=90, commands=["undo"] if kind == "keyDown" else [])
+    check.equal(text(browser), "5", "Ctrl+Z after a pick")
+
+
+def touch(browser, check):
+    """Taps and a swipe of one finger, as a touch screen sends them."""
+    browser.send("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=1)
+
+    def tap(x, y):
+        browser.send("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+        browser.send("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+    before = text(browser)
+    tap(*browser.centre_of("[role=option]:nth-child(2)"))
+    tap(*browser.centre_of("[role=option]:nth-child(2)"))
+    check.equal(text(browser), before + "11", "a tap picks once, also on the selected row")
+    x, y = browser.centre_of("[role=listbox]")
+    browser.send("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y + 30}])
+    for step in range(1, 8):
+        browser.send("Input.dispatchTouchEvent", type="touchMove",
+                     touchPoints=[{"x": x, "y": y + 30 - 10 * step}])
+    browser.send("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+    check.true(browser.wait_for("document.querySelector('[role=listbox]').scrollTop > 0"),
+               "a swipe scrolls the list")
+    check.equal(text(browser), before + "11", "a swipe picks nothing")
+    space = browser.evaluate("""(() => {
+        const box = [...document.querySelectorAll('button')]
+            .find(button => button.textContent === 'Интервал').getBoundingClientRect();
+        return [box.left + box.width / 2, box.top + box.height / 2];
+    })()""")
+    tap(*space)
+    time.sleep(0.15)
+    tap(*space)
+    # The page makes a click of a tap when the finger has lifted.
+    expected = repr(before + "11  ")
+    browser.wait_for(f"document.querySelector({COMPOSITION}).value === {expected}", 3)
+    check.equal(text(browser), before + "11  ", "two quick taps on a button are two presses")
+    check.equal(browser.evaluate("visualViewport.scale"), 1, "a double tap zooms nothing")
+    browser.send("Emulation.setTouchEmulationEnabled", enabled=False)
 
 
 def nothing_kept(browser, check):
@@ -112,6 +161,8 @@ def main(arguments):
         browser.open(site.url)
         check.true(browser.wait_for(FORM_SHOWN), "the form shows")
         screen_reader(browser, check)
+        no_undo_of_written_text(browser, check)
+        touch(browser, check)
         nothing_kept(browser, check)
         browser.wait_for("navigator.serviceWorker.controller", 20)
         requests_after_load(browser, site, check)
