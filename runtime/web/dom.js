@@ -87,9 +87,17 @@
   // 6 hidden description. Events: see Element.h.
   rt_dom_create__deps: ['$rtDom', 'rt_web_event', 'rt_web_text_event', 'rt_web_buffer'],
   rt_dom_create: function (kind, parent) {
+    var id = rtDom.elements.length;
+    // The rows are many and alike: each is a copy of the first.
+    if (kind === 3 && rtDom.row) {
+      var row = rtDom.row.cloneNode(false);
+      row.id = 'rt' + id;
+      rtDom.elements.push(row);
+      rtDom.elements[parent].appendChild(row);
+      return id;
+    }
     var tags = ['div', 'textarea', 'div', 'div', 'button', 'div', 'div'];
     var element = document.createElement(tags[kind]);
-    var id = rtDom.elements.length;
     rtDom.elements.push(element);
     element.id = 'rt' + id;
     var style = element.style;
@@ -177,6 +185,7 @@
       element.setAttribute('aria-selected', 'false');
       style.whiteSpace = 'pre';
       style.padding = '0 2px';
+      rtDom.row = element.cloneNode(false);
     } else if (kind === 4) {
       style.touchAction = 'manipulation';
       style.padding = '0';

@@ -82,8 +82,11 @@ def main():
     # asks for no file or data: address, which the policy would refuse.
     with open(arguments.wasm, "rb") as file:
         wasm = base64.b64encode(file.read()).decode()
-    script = ("var Module = { wasmBinary: Uint8Array.from(atob('" + wasm + "'), "
-              "function (c) { return c.charCodeAt(0); }) };\n")
+    script = ("var Module = { wasmBinary: (function (text) {\n"
+              "  var bytes = new Uint8Array(text.length);\n"
+              "  for (var i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);\n"
+              "  return bytes;\n"
+              "})(atob('" + wasm + "')) };\n")
     with open(arguments.script, encoding="utf-8") as file:
         script += file.read()
     with open(os.path.join(HERE, "register.js"), encoding="utf-8") as file:
