@@ -35,6 +35,15 @@ void ExactText::translate(std::u16string_view piece, std::size_t displayStart, s
     }
 }
 
+std::u16string ExactText::copy() const
+{
+    constexpr std::size_t kRoom = 16;
+    std::u16string copy;
+    copy.reserve(text_.size() + kRoom);
+    copy = text_;
+    return copy;
+}
+
 std::u16string ExactText::displayOf(std::u16string_view text) const
 {
     std::u16string display;

@@ -36,6 +36,9 @@ public:
     }
 
     [[nodiscard]] const std::u16string& text() const { return text_; }
+    // A copy of the text with room to grow, so that appending a character or
+    // two to it, as a pick does, does not copy it all again.
+    [[nodiscard]] std::u16string copy() const;
     // The number of characters the display holds for this text.
     [[nodiscard]] std::size_t displayLength() const { return text_.size() - pairs_.size(); }
 

@@ -76,36 +76,30 @@ zorbika_build() {
     cmake --build build --parallel "$(nproc)"
 }
 
-# Cross-builds the Windows program into build-windows/, with its tests when
-# asked (ON) or when that folder has them already.
-zorbika_build_windows() {
+# Cross-builds with the configure preset PRESET into build-PRESET/, with its
+# tests when asked (ON) or when that folder has them already; for CI warnings
+# are errors there too.
+zorbika_build_cross() {
     cd "$ZORBIKA_ROOT"
-    local tests=${1:-}
-    local cached
-    cached=$(sed -n 's/^ZORBIKA_BUILD_TESTS:[A-Z]*=//p' build-windows/CMakeCache.txt 2>/dev/null || true)
+    local preset=$1 tests=${2:-} cached
+    cached=$(sed -n 's/^ZORBIKA_BUILD_TESTS:[A-Z]*=//p' "build-$preset/CMakeCache.txt" 2>/dev/null || true)
     if [ -z "$cached" ] || { [ "$tests" = ON ] && [ "$cached" != ON ]; }; then
         local warnings=OFF
         [ "$ZORBIKA_PRESET" = ci ] && warnings=ON
-        cmake --preset windows -DZORBIKA_BUILD_TESTS="${tests:-OFF}" -DZORBIKA_BUILD_BENCHMARKS="${tests:-OFF}" \
-            -DCMAKE_COMPILE_WARNING_AS_ERROR=$warnings
+        cmake --preset "$preset" -DZORBIKA_BUILD_TESTS="${tests:-OFF}" \
+            -DZORBIKA_BUILD_BENCHMARKS="${tests:-OFF}" -DCMAKE_COMPILE_WARNING_AS_ERROR=$warnings
     fi
-    cmake --build build-windows --parallel "$(nproc)"
+    cmake --build "build-$preset" --parallel "$(nproc)"
 }
 
-# Builds the page with Emscripten into build-web/, with its tests when asked
-# (ON) or when that folder has them already. A Node.js from another packager
-# than Debian does not look for the modules Debian's Emscripten needs.
+# The Windows program, into build-windows/.
+zorbika_build_windows() {
+    zorbika_build_cross windows "$@"
+}
+
+# The page, built with Emscripten into build-web/. A Node.js from another
+# packager than Debian does not look for the modules Debian's Emscripten needs.
 zorbika_build_web() {
-    cd "$ZORBIKA_ROOT"
     export NODE_PATH=${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs
-    local tests=${1:-}
-    local cached
-    cached=$(sed -n 's/^ZORBIKA_BUILD_TESTS:[A-Z]*=//p' build-web/CMakeCache.txt 2>/dev/null || true)
-    if [ -z "$cached" ] || { [ "$tests" = ON ] && [ "$cached" != ON ]; }; then
-        local warnings=OFF
-        [ "$ZORBIKA_PRESET" = ci ] && warnings=ON
-        cmake --preset web -DZORBIKA_BUILD_TESTS="${tests:-OFF}" -DZORBIKA_BUILD_BENCHMARKS=OFF \
-            -DCMAKE_COMPILE_WARNING_AS_ERROR=$warnings
-    fi
-    cmake --build build-web --parallel "$(nproc)"
+    zorbika_build_cross web "$@"
 }

@@ -74,13 +74,7 @@ TextBoxWidget::TextBoxWidget(Session& session, const std::u16string& text, QWidg
 
 std::u16string TextBoxWidget::Text() const
 {
-    // With room to grow, so that appending a character or two to the copy, as
-    // a pick does, does not copy it all again.
-    constexpr std::size_t kRoom = 16;
-    std::u16string copy;
-    copy.reserve(exact_.text().size() + kRoom);
-    copy = exact_.text();
-    return copy;
+    return exact_.copy();
 }
 
 void TextBoxWidget::SetText(const std::u16string& text)

@@ -26,13 +26,7 @@ TextBoxElement::TextBoxElement(Session& session, const Element& form, const std:
 
 std::u16string TextBoxElement::Text() const
 {
-    // With room to grow, so that appending a character or two to the copy, as
-    // a pick does, does not copy it all again.
-    constexpr std::size_t kRoom = 16;
-    std::u16string copy;
-    copy.reserve(exact_.text().size() + kRoom);
-    copy = exact_.text();
-    return copy;
+    return exact_.copy();
 }
 
 void TextBoxElement::SetText(const std::u16string& text)

@@ -11,7 +11,9 @@ profile=$(mktemp -d "$session/chromium.XXXXXX")
 flags=(--app="file://$page" --window-size=461,345 --window-position=0,0 --user-data-dir="$profile"
     --no-first-run --no-default-browser-check --disable-background-networking
     --disable-component-update --disable-sync --disable-quic --password-store=basic
-    --force-device-scale-factor=1 --disable-gpu --log-level=3)
+    --force-device-scale-factor=1 --disable-gpu --log-level=3
+    # The page's own language: no offer to translate it covers the window.
+    --lang=bg --disable-features=Translate)
 # Root has no sandbox; the flag's warning bar would cover the page.
 if [ "$(id -u)" -eq 0 ]; then
     flags+=(--no-sandbox --test-type)

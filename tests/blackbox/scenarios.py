@@ -10,6 +10,9 @@ Usage: scenarios.py --list
 import os
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../support/checks"))
+from check import Check  # noqa: E402
+
 # The window as a teacher measures it, in pixels of its client area at
 # 96 dpi: left, top, width, height.
 CLIENT = (461, 345)
@@ -37,19 +40,6 @@ COMPOSITION_POINT = (COMPOSITION[0] + 380, COMPOSITION[1] + 150)
 
 def centre(rect):
     return (rect[0] + rect[2] // 2, rect[1] + rect[3] // 2)
-
-
-class Check:
-    def __init__(self):
-        self.failures = []
-
-    def equal(self, actual, expected, what):
-        if actual != expected:
-            self.failures.append(f"{what}: expected {expected!r}, got {actual!r}")
-
-    def true(self, condition, what):
-        if not condition:
-            self.failures.append(what)
 
 
 def row_centres(program):
@@ -240,10 +230,7 @@ def main(arguments):
         SCENARIOS[name](program, check)
     finally:
         program.kill()
-    for failure in check.failures:
-        print("FAILED:", failure)
-    print(f"{name}: {'passed' if not check.failures else 'failed'}")
-    return 1 if check.failures else 0
+    return check.report(name)
 
 
 if __name__ == "__main__":

@@ -7,12 +7,16 @@ import json
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import threading
 import time
 import urllib.request
 
 import websocket
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../checks"))
+from check import Check  # noqa: E402,F401  (the checks' verdicts)
 
 
 class Site:
@@ -39,7 +43,8 @@ class Browser:
         flags = ["--headless", "--remote-debugging-port=0", f"--user-data-dir={self._profile}",
                  "--no-first-run", "--no-default-browser-check", "--disable-background-networking",
                  "--disable-component-update", "--disable-sync", "--disable-quic", "--disable-gpu",
-                 "--password-store=basic", "--window-size=461,345", "--log-level=3"]
+                 "--password-store=basic", "--window-size=461,345", "--log-level=3",
+                 "--lang=bg", "--disable-features=Translate"]
         if os.geteuid() == 0:
             flags.append("--no-sandbox")
         self._process = subprocess.Popen(["chromium", *flags, "about:blank"],
@@ -109,24 +114,3 @@ class Browser:
             self._process.kill()
             self._process.wait()
             shutil.rmtree(self._profile, ignore_errors=True)
-
-
-class Check:
-    """The failures of one run, all of them told at the end."""
-
-    def __init__(self):
-        self.failures = []
-
-    def equal(self, actual, expected, what):
-        if actual != expected:
-            self.failures.append(f"{what}: expected {expected!r}, got {actual!r}")
-
-    def true(self, condition, what):
-        if not condition:
-            self.failures.append(what)
-
-    def report(self, name):
-        for failure in self.failures:
-            print("FAILED:", failure)
-        print(f"{name}: {'passed' if not self.failures else 'failed'}")
-        return 1 if self.failures else 0
