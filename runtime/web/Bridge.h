@@ -15,7 +15,6 @@ void rt_dom_show_row(int id, int row);
 void rt_dom_list_metrics(int id, int* viewHeight, int* rowHeight);
 void rt_dom_show(int id, int shown);
 void rt_dom_focus(int id);
-int rt_dom_is_shown(int id);
 void rt_dom_error(const char16_t* title, int titleLength, const char16_t* message,
     int messageLength);
 void rt_dom_end();

@@ -73,11 +73,6 @@ void Element::focus() const
     rt_dom_focus(id_);
 }
 
-bool Element::shown() const
-{
-    return rt_dom_is_shown(id_) != 0;
-}
-
 Element* Element::find(int id)
 {
     const auto& elements = registry();

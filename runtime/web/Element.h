@@ -52,7 +52,6 @@ public:
     void set(std::u16string_view name, std::u16string_view value) const;
     void show(bool shown) const;
     void focus() const;
-    [[nodiscard]] bool shown() const;
 
     virtual bool event(Event /*type*/, int /*a*/, int /*b*/) { return false; }
     virtual bool textEvent(Event /*type*/, std::u16string_view /*text*/, int /*a*/)

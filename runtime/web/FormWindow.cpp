@@ -143,10 +143,11 @@ void FormWindow::showForm()
 std::vector<const web::Element*> FormWindow::tabStops() const
 {
     std::vector<const web::Element*> stops;
+    // No code shows or hides a control after the definition.
     for (const std::size_t which : tabOrder_) {
-        const web::Element& element = *children_[which];
-        if (definition_.controls[which].kind != ControlKind::Label && element.shown()) {
-            stops.push_back(&element);
+        const ControlDefinition& control = definition_.controls[which];
+        if (control.kind != ControlKind::Label && control.visible) {
+            stops.push_back(children_[which].get());
         }
     }
     return stops;

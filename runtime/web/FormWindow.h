@@ -31,7 +31,7 @@ public:
 
 private:
     void create(Session& session, std::size_t which);
-    // The controls that take the focus now, in tab order.
+    // The controls that take the focus, in tab order.
     [[nodiscard]] std::vector<const web::Element*> tabStops() const;
 
     const FormDefinition& definition_;

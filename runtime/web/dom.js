@@ -350,12 +350,6 @@
     rtDom.elements[id].focus();
   },
 
-  rt_dom_is_shown__deps: ['$rtDom'],
-  rt_dom_is_shown: function (id) {
-    var element = rtDom.elements[id];
-    return element && !element.hidden && element.getClientRects().length > 0 ? 1 : 0;
-  },
-
   // A run-time error's message in a modal dialog of the page; once it is
   // dismissed, the program has ended.
   rt_dom_error__deps: ['$rtDom'],

@@ -8,12 +8,15 @@ set -euo pipefail
 session=$1
 page=$2
 profile=$(mktemp -d "$session/chromium.XXXXXX")
+# A reader of Bulgarian who wants no offer to translate, which would cover the
+# window's corner.
+mkdir -p "$profile/Default"
+echo '{"translate": {"enabled": false}, "intl": {"accept_languages": "bg,en"}}' \
+    >"$profile/Default/Preferences"
 flags=(--app="file://$page" --window-size=461,345 --window-position=0,0 --user-data-dir="$profile"
     --no-first-run --no-default-browser-check --disable-background-networking
     --disable-component-update --disable-sync --disable-quic --password-store=basic
-    --force-device-scale-factor=1 --disable-gpu --log-level=3
-    # The page's own language: no offer to translate it covers the window.
-    --lang=bg --disable-features=Translate)
+    --force-device-scale-factor=1 --disable-gpu --log-level=3)
 # Root has no sandbox; the flag's warning bar would cover the page.
 if [ "$(id -u)" -eq 0 ]; then
     flags+=(--no-sandbox --test-type)

@@ -78,15 +78,21 @@ def main():
         icons.append({"src": name, "sizes": f"{size}x{size}", "type": "image/png",
                       "purpose": "any"})
 
-    # The WebAssembly as Emscripten's script takes it ready-made, so that it
+    # The WebAssembly handed to Emscripten's script ready-made, so that it
     # asks for no file or data: address, which the policy would refuse.
     with open(arguments.wasm, "rb") as file:
         wasm = base64.b64encode(file.read()).decode()
-    script = ("var Module = { wasmBinary: (function (text) {\n"
+    # It compiles while the browser reads the rest of the script.
+    script = ("var Module = (function (text) {\n"
               "  var bytes = new Uint8Array(text.length);\n"
               "  for (var i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);\n"
-              "  return bytes;\n"
-              "})(atob('" + wasm + "')) };\n")
+              "  var compiled = WebAssembly.compile(bytes);\n"
+              "  return { instantiateWasm: function (imports, ready) {\n"
+              "    compiled.then(function (module) { return WebAssembly.instantiate(module, imports); })\n"
+              "      .then(function (instance) { ready(instance, compiled); });\n"
+              "    return {};\n"
+              "  } };\n"
+              "})(atob('" + wasm + "'));\n")
     with open(arguments.script, encoding="utf-8") as file:
         script += file.read()
     with open(os.path.join(HERE, "register.js"), encoding="utf-8") as file:

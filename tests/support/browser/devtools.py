@@ -43,8 +43,7 @@ class Browser:
         flags = ["--headless", "--remote-debugging-port=0", f"--user-data-dir={self._profile}",
                  "--no-first-run", "--no-default-browser-check", "--disable-background-networking",
                  "--disable-component-update", "--disable-sync", "--disable-quic", "--disable-gpu",
-                 "--password-store=basic", "--window-size=461,345", "--log-level=3",
-                 "--lang=bg", "--disable-features=Translate"]
+                 "--password-store=basic", "--window-size=461,345", "--log-level=3"]
         if os.geteuid() == 0:
             flags.append("--no-sandbox")
         self._process = subprocess.Popen(["chromium", *flags, "about:blank"],
