@@ -6,8 +6,8 @@ extern "C" {
 int rt_dom_create(int kind, int parent);
 void rt_dom_destroy(int id);
 void rt_dom_place(int id, int left, int top, int width, int height);
-void rt_dom_set(int id, const char16_t* name, int nameLength, const char16_t* value,
-    int valueLength);
+void rt_dom_set(
+    int id, const char16_t* name, int nameLength, const char16_t* value, int valueLength);
 void rt_dom_append(int id, const char16_t* text, int length, int oldLength);
 void rt_dom_insert(int id, const char16_t* text, int length);
 void rt_dom_select_row(int id, int row, int selected);
@@ -15,7 +15,7 @@ void rt_dom_show_row(int id, int row);
 void rt_dom_list_metrics(int id, int* viewHeight, int* rowHeight);
 void rt_dom_show(int id, int shown);
 void rt_dom_focus(int id);
-void rt_dom_error(const char16_t* title, int titleLength, const char16_t* message,
-    int messageLength);
+void rt_dom_error(
+    const char16_t* title, int titleLength, const char16_t* message, int messageLength);
 void rt_dom_end();
 }

@@ -8,7 +8,15 @@
 namespace rt::web {
 
 // What the page makes; the numbers are those of dom.js.
-enum class Tag { Form = 0, TextArea = 1, ListBox = 2, ListRow = 3, Button = 4, Label = 5, Hidden = 6 };
+enum class Tag {
+    Form = 0,
+    TextArea = 1,
+    ListBox = 2,
+    ListRow = 3,
+    Button = 4,
+    Label = 5,
+    Hidden = 6
+};
 
 // What the page reports of an element, with the numbers dom.js sends.
 enum class Event {

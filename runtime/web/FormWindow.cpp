@@ -101,8 +101,8 @@ void FormWindow::create(Session& session, std::size_t which)
         element->set(u"#text", contents.text);
         break;
     }
-    const bool framed = definition.kind == ControlKind::TextBox
-        || definition.kind == ControlKind::ListBox;
+    const bool framed
+        = definition.kind == ControlKind::TextBox || definition.kind == ControlKind::ListBox;
     const bool button = definition.kind == ControlKind::CommandButton;
     if (framed || button) {
         element->set(u"border", button ? u"2px outset" : u"2px inset");

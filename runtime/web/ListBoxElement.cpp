@@ -23,7 +23,8 @@ constexpr int kKeyMask = 0xFFFF;
 
 } // namespace
 
-ListBoxElement::ListBoxElement(Session& session, const Element& form, std::vector<std::u16string> rows)
+ListBoxElement::ListBoxElement(
+    Session& session, const Element& form, std::vector<std::u16string> rows)
     : Element(Tag::ListBox, &form)
     , session_(session)
     , rows_(std::move(rows))
@@ -82,9 +83,9 @@ bool ListBoxElement::textEvent(Event type, std::u16string_view typed, int key)
         return false;
     }
     const int modifiers = key >> kModifierShift;
-    ListState state { .count = static_cast<int>(rows_.size()),
-        .selected = selected_,
-        .focusRow = focusRow_ };
+    ListState state {
+        .count = static_cast<int>(rows_.size()), .selected = selected_, .focusRow = focusRow_
+    };
     rt_dom_list_metrics(id(), &state.viewHeight, &state.rowHeight);
     if (const std::optional<ListKeyAction> action
         = actionOfKey(listKeyOf(key & kKeyMask, kListKeys), state)) {

@@ -34,8 +34,8 @@ void TextBoxElement::SetText(const std::u16string& text)
     session_.beforeTextWrite();
     const std::size_t oldLength = exact_.displayLength();
     if (const auto tail = exact_.extend(text)) {
-        rt_dom_append(id(), tail->data(), static_cast<int>(tail->size()),
-            static_cast<int>(oldLength));
+        rt_dom_append(
+            id(), tail->data(), static_cast<int>(tail->size()), static_cast<int>(oldLength));
         return;
     }
     set(u"#text", exact_.assign(text));
@@ -64,9 +64,8 @@ bool TextBoxElement::textEvent(Event type, std::u16string_view text, int /*a*/)
     // run-time error, not a text that differs from what the box shows.
     switch (type) {
     case Event::Input:
-        session_.raiseEvent([&] {
-            exact_.follow(exact_.editAt(0, text.size(), text.size()), text);
-        });
+        session_.raiseEvent(
+            [&] { exact_.follow(exact_.editAt(0, text.size(), text.size()), text); });
         return true;
     case Event::Paste:
         session_.raiseEvent([&] { insert(exact_.displayOf(withCrLf(text))); });

@@ -13,7 +13,7 @@
 namespace {
 
 // NOLINTNEXTLINE: the JavaScript is the macro's argument
-EM_JS(int, failsInLoad, (), { return location.hash === '#load' ? 1 : 0; });
+EM_JS(int, failsInLoad, (), { return location.hash == = '#load' ? 1 : 0; });
 
 std::unique_ptr<rt::Form> failing(rt::Session& session)
 {
@@ -22,8 +22,9 @@ std::unique_ptr<rt::Form> failing(rt::Session& session)
         form->setLoadHandler(
             [] { throw rt::RuntimeError(rt::RuntimeError::kControlArrayElementMissing); });
     }
-    form->array(sample::Command1).Item(1).setClickHandler(
-        [] { throw rt::RuntimeError(rt::RuntimeError::kInvalidPropertyArrayIndex); });
+    form->array(sample::Command1).Item(1).setClickHandler([] {
+        throw rt::RuntimeError(rt::RuntimeError::kInvalidPropertyArrayIndex);
+    });
     return form;
 }
 
