@@ -12,8 +12,11 @@
 
 namespace {
 
-// NOLINTNEXTLINE: the JavaScript is the macro's argument
-EM_JS(int, failsInLoad, (), { return location.hash == = '#load' ? 1 : 0; });
+// The JavaScript is the macro's argument, which clang-format would take for C++.
+// clang-format off
+// NOLINTNEXTLINE
+EM_JS(int, failsInLoad, (), { return location.hash === '#load' ? 1 : 0; });
+// clang-format on
 
 std::unique_ptr<rt::Form> failing(rt::Session& session)
 {

@@ -8,9 +8,13 @@ namespace testing_support {
 namespace {
 
 // The WHATWG decoder that every browser and Node.js has.
-// NOLINTNEXTLINE: the JavaScript is the macro's argument
-EM_JS(int, decodedByte, (int byte),
-    { return new TextDecoder('windows-1251').decode(new Uint8Array([byte])).charCodeAt(0); });
+// The JavaScript is the macro's argument, which clang-format would take for C++.
+// clang-format off
+// NOLINTNEXTLINE
+EM_JS(int, decodedByte, (int byte), {
+    return new TextDecoder('windows-1251').decode(new Uint8Array([byte])).charCodeAt(0);
+});
+// clang-format on
 
 // Like Windows, the decoder gives the one unassigned byte of the code page
 // the C1 control of the same number; the code page has no character there.
