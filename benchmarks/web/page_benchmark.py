@@ -121,7 +121,7 @@ def main(arguments):
         for units in SIZES:
             ours = picks(browser, page, units)
             theirs = naive_picks(browser, "file://" + naive, units)
-            print(f"| {units:,} | {ours:.2f} ms | {theirs:.2f} ms | {theirs / ours:.0f} × |")
+            print(f"| {units:,} | {ours:.2f} ms | {theirs:.2f} ms | {theirs / ours:.1f} × |")
         plain = plain_copy(browser, page, folder)
         times = {page: [], plain: []}
         for run in range(15):
