@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Zorbika's page, from a web server on loopback, as no screen shows it: what
 a screen reader reads (roles, names and descriptions, the 122 rows, the
-picked row), that Ctrl+Z never undoes a text the program wrote, a finger's
+picked row), the preset from the top, pasted line breaks, that Ctrl+Z never
+undoes a text the program wrote, a finger's
 taps and swipes, that nothing is stored and nothing requested after load but
 the offline cache's own, that the page's policy is never violated, and that
 once installed the page opens with the server gone.
@@ -62,6 +63,24 @@ def screen_reader(browser, check):
 
 def text(browser):
     return browser.evaluate("document.querySelector(" + COMPOSITION + ").value")
+
+
+def preset_and_paste(browser, check):
+    check.equal(browser.evaluate(f"document.querySelector({COMPOSITION}).scrollTop"), 0,
+                "the preset shows from the top")
+    check.true(browser.evaluate("document.querySelectorAll('textarea')[0].hidden"),
+               "the quotation box stays hidden")
+    browser.click(*browser.centre_of(COMPOSITION_SELECTOR))
+    browser.evaluate(f"""(() => {{
+        const area = document.querySelector({COMPOSITION});
+        area.setSelectionRange(area.value.length, area.value.length);
+        const data = new DataTransfer();
+        data.setData('text/plain', 'x\\u2029y\\r\\nz\\rw');
+        area.dispatchEvent(new ClipboardEvent('paste',
+            {{ clipboardData: data, bubbles: true, cancelable: true }}));
+    }})()""")
+    check.true(text(browser).endswith("x\ny\nz\nw"),
+               f"pasted line breaks of every spelling, got {text(browser)[-12:]!r}")
 
 
 def no_undo_of_written_text(browser, check):
@@ -160,6 +179,7 @@ def main(arguments):
             browser.send(domain + ".enable")
         browser.open(site.url)
         check.true(browser.wait_for(FORM_SHOWN), "the form shows")
+        preset_and_paste(browser, check)
         screen_reader(browser, check)
         no_undo_of_written_text(browser, check)
         touch(browser, check)
