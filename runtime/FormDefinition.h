@@ -66,7 +66,8 @@ struct FormDefinition {
     FontDefinition font {};
     // The window's icon as XPM data; none for the platform's default.
     const char* const* icon = nullptr;
-    // A fixed border: the client area keeps its size.
+    // A fixed border, where the client area keeps its size; a sizable form
+    // grows from it and scales to fill its window (FormFit).
     bool sizable = false;
     bool minButton = true;
     bool maxButton = false;

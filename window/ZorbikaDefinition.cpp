@@ -136,8 +136,11 @@ const rt::FormDefinition kZorbika {
     .backColour = kBackground,
     .font = { .name = view(kFontName), .points = 12, .weight = 400, .charset = 204 },
     .icon = zorbika_xpm,
+    // The board fills whatever window it is given: a maximised one on the
+    // classroom's whiteboard, or the whole screen.
+    .sizable = true,
     .minButton = true,
-    .maxButton = false,
+    .maxButton = true,
     .controls = kControls,
 };
 

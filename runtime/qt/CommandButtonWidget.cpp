@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace rt {
 
@@ -17,6 +18,14 @@ void CommandButtonWidget::setBackColour(const QColor& colour)
 {
     backColour_ = colour;
     update();
+}
+
+void CommandButtonWidget::setScale(double scale)
+{
+    if (scale != scale_) {
+        scale_ = scale;
+        update();
+    }
 }
 
 void CommandButtonWidget::keyPressEvent(QKeyEvent* event)
@@ -43,24 +52,27 @@ void CommandButtonWidget::paintEvent(QPaintEvent* event)
     const QRect face = rect();
     painter.fillRect(face, *backColour_);
 
+    // One pixel at the standard size, and in proportion at any other.
+    const auto pixels = [this](int count) { return std::max(1, qRound(count * scale_)); };
+    const int edge = pixels(1);
     const bool sunken = isDown();
     const QColor light = sunken ? QColor(Qt::black) : QColor(Qt::white);
     const QColor dark = sunken ? QColor(Qt::white) : QColor(Qt::black);
-    painter.setPen(light);
-    painter.drawLine(face.topLeft(), face.topRight());
-    painter.drawLine(face.topLeft(), face.bottomLeft());
-    painter.setPen(dark);
-    painter.drawLine(face.bottomLeft(), face.bottomRight());
-    painter.drawLine(face.topRight(), face.bottomRight());
+    painter.fillRect(QRect(face.left(), face.top(), face.width(), edge), light);
+    painter.fillRect(QRect(face.left(), face.top(), edge, face.height()), light);
+    painter.fillRect(QRect(face.left(), face.bottom() - edge + 1, face.width(), edge), dark);
+    painter.fillRect(QRect(face.right() - edge + 1, face.top(), edge, face.height()), dark);
 
-    const int shift = sunken ? 1 : 0;
+    const int shift = sunken ? edge : 0;
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(face.translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 
     if (hasFocus()) {
-        // Black dots show on any face colour.
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(face.adjusted(3, 3, -4, -4));
+        // Black dots show on any face colour. A wider pen straddles its
+        // line, so the frame moves in by half of it.
+        painter.setPen(QPen(Qt::black, edge, Qt::DotLine));
+        const int inset = pixels(3) + edge / 2;
+        painter.drawRect(face.adjusted(inset, inset, -inset - 1, -inset - 1));
     }
 }
 

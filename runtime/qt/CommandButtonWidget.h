@@ -19,6 +19,8 @@ public:
 
     void setClickHandler(std::function<void()> handler) override { click_ = std::move(handler); }
     void setBackColour(const QColor& colour);
+    // The edge and the focus frame grow with the form that holds the button.
+    void setScale(double scale);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -27,6 +29,7 @@ protected:
 private:
     std::function<void()> click_;
     std::optional<QColor> backColour_;
+    double scale_ = 1.0;
 };
 
 } // namespace rt

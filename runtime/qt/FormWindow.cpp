@@ -2,6 +2,7 @@
 
 #include "CommandButtonWidget.h"
 #include "FormContents.h"
+#include "FormKeys.h"
 #include "LabelWidget.h"
 #include "ListBoxWidget.h"
 #include "QtUnits.h"
@@ -12,6 +13,7 @@
 #include <QAccessibleWidget>
 #include <QFont>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
@@ -37,10 +39,12 @@ Qt::WindowFlags windowFlagsOf(const FormDefinition& definition)
 
 // The character set has no use here: Qt picks glyphs character by character
 // from the font and its fallbacks, so Cyrillic shows in any font that has it.
-QFont fontOf(const FontDefinition& definition)
+// Qt's points are at 96 device-independent pixels to the inch, so a form at
+// another dpi has its points scaled.
+QFont fontOf(const FontDefinition& definition, const FormFit& fit)
 {
     QFont font(decoded(definition.name));
-    font.setPointSize(definition.points);
+    font.setPointSizeF(definition.points * scaleOf(fit));
     font.setWeight(QFont::Weight(definition.weight));
     font.setItalic(definition.italic);
     font.setUnderline(definition.underline);
@@ -70,8 +74,11 @@ QAccessibleInterface* accessibleForm(const QString& /*className*/, QObject* obje
 
 FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     : QWidget(nullptr, windowFlagsOf(definition))
+    , definition_(definition)
     , controls_(definition.controls.size(), nullptr)
-    , startCentred_(definition.startCentred)
+    , widgets_(definition.controls.size(), nullptr)
+    , fit_ { .board
+        = { 0, 0, twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight) } }
 {
     static const bool accessibleFormsKnown = [] {
         QAccessible::installFactory(&accessibleForm);
@@ -80,13 +87,13 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     (void)accessibleFormsKnown;
     setObjectName(decoded(definition.name));
     setWindowTitle(decoded(definition.caption));
-    setFont(fontOf(definition.font));
+    setFont(fontOf(definition.font, fit_));
     if (definition.backColour) {
         fillBackground(*this, *definition.backColour);
     }
-    const QSize client(
-        twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight));
+    const QSize client(fit_.board.width, fit_.board.height);
     if (definition.sizable) {
+        setMinimumSize(client);
         resize(client);
     } else {
         setFixedSize(client);
@@ -97,11 +104,10 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
 
     // Qt's focus chain follows the order of creation, so the controls are
     // made in tab order, then stacked in definition order, the last on top.
-    std::vector<QWidget*> widgets(definition.controls.size(), nullptr);
     for (const std::size_t i : tabOrder(definition)) {
-        widgets[i] = create(session, definition.controls[i], i);
+        widgets_[i] = create(session, definition.controls[i], i);
     }
-    for (QWidget* widget : widgets) {
+    for (QWidget* widget : widgets_) {
         widget->raise();
     }
 }
@@ -164,9 +170,66 @@ QWidget* FormWindow::create(
     return widget;
 }
 
+void FormWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (definition_.sizable) {
+        layOut(fitForm(width(), height(), definition_.clientWidth, definition_.clientHeight));
+    }
+}
+
+void FormWindow::layOut(const FormFit& fit)
+{
+    if (fit == fit_) {
+        return;
+    }
+    // Qt's text boxes keep the line at the top of their view through a new
+    // font and width, and the caret and selection with it.
+    if (fit.dpi != fit_.dpi) {
+        setFont(fontOf(definition_.font, fit));
+    }
+    fit_ = fit;
+    const QRect board(fit.board.left, fit.board.top, fit.board.width, fit.board.height);
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        const QRect place
+            = toQRect(definition_.controls[i].place, fit.dpi).translated(board.topLeft());
+        widgets_[i]->setGeometry(place);
+        // What lies past the client area's edge is cut off there, not shown
+        // in the margin.
+        if (board.contains(place)) {
+            widgets_[i]->clearMask();
+        } else {
+            widgets_[i]->setMask(QRegion(board.translated(-place.topLeft())));
+        }
+        if (auto* button = dynamic_cast<CommandButtonWidget*>(controls_[i])) {
+            button->setScale(scaleOf(fit));
+        }
+    }
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event)
+{
+    FormKey key = FormKey::Other;
+    if (event->key() == Qt::Key_F11) {
+        key = FormKey::FullScreen;
+    } else if (event->key() == Qt::Key_Escape) {
+        key = FormKey::Escape;
+    }
+    const std::optional<bool> fullScreen
+        = definition_.sizable && event->modifiers() == Qt::NoModifier
+        ? fullScreenAfter(key, isFullScreen())
+        : std::nullopt;
+    if (!fullScreen) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    setWindowState(windowState().setFlag(Qt::WindowFullScreen, *fullScreen));
+    event->accept();
+}
+
 void FormWindow::showForm()
 {
-    if (startCentred_) {
+    if (definition_.startCentred) {
         if (const QScreen* screen = this->screen()) {
             setGeometry(QStyle::alignedRect(
                 Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));

@@ -2,6 +2,7 @@
 
 #include "Control.h"
 #include "FormDefinition.h"
+#include "FormFit.h"
 
 #include <QWidget>
 #include <vector>
@@ -10,8 +11,9 @@ namespace rt {
 
 class Session;
 
-// A form's window over Qt: a fixed-size top-level widget that makes and owns
-// the form's controls.
+// A form's window over Qt: a top-level widget that makes and owns the form's
+// controls. A sizable form fills its window, scaled in proportion and centred;
+// at its minimum size, the definition's, it stands at the standard 96 dpi.
 class FormWindow final : public QWidget {
 public:
     FormWindow(Session& session, const FormDefinition& definition);
@@ -23,12 +25,20 @@ public:
     // the first control of the tab order.
     void showForm();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QWidget* create(Session& session, const ControlDefinition& definition, std::size_t which);
+    // Every control again at `fit`, with the font for its dpi.
+    void layOut(const FormFit& fit);
 
+    const FormDefinition& definition_;
     // In definition order; Qt's parenthood owns them.
     std::vector<Control*> controls_;
-    bool startCentred_ = false;
+    std::vector<QWidget*> widgets_;
+    FormFit fit_;
 };
 
 } // namespace rt

@@ -6,6 +6,10 @@ extern "C" {
 int rt_dom_create(int kind, int parent);
 void rt_dom_destroy(int id);
 void rt_dom_place(int id, int left, int top, int width, int height);
+// Draws the element `scale` times its size, its top-left corner at (left, top).
+void rt_dom_scale(int id, int left, int top, double scale);
+// The size of the page's viewport, in CSS pixels.
+void rt_dom_viewport(int* width, int* height);
 void rt_dom_set(
     int id, const char16_t* name, int nameLength, const char16_t* value, int valueLength);
 void rt_dom_append(int id, const char16_t* text, int length, int oldLength);

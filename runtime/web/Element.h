@@ -31,6 +31,8 @@ enum class Event {
     Input = 4,
     // Pasted into a text area: the clipboard's text.
     Paste = 5,
+    // The page's viewport has a new size: its width and height in CSS pixels.
+    Resize = 6,
 };
 
 inline constexpr int kShift = 1;

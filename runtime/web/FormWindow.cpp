@@ -1,7 +1,9 @@
 #include "FormWindow.h"
 
+#include "Bridge.h"
 #include "CommandButtonElement.h"
 #include "FormContents.h"
+#include "FormFit.h"
 #include "LabelElement.h"
 #include "ListBoxElement.h"
 #include "TextBoxElement.h"
@@ -63,6 +65,8 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     set(u"height", pixels(twipsToPixels(definition.clientHeight)));
     if (definition.backColour) {
         set(u"background", web::cssColour(*definition.backColour));
+        // The margin around a scaled form looks like the form.
+        set(u"#page-background", web::cssColour(*definition.backColour));
     }
     set(u"font-family", fontFamilyOf(definition.font));
     // Points at the page's 96 CSS pixels to the inch.
@@ -132,8 +136,21 @@ void FormWindow::create(Session& session, std::size_t which)
     children_[which] = std::move(element);
 }
 
+void FormWindow::fit(int width, int height) const
+{
+    if (!definition_.sizable) {
+        return;
+    }
+    const FormFit fit = fitForm(width, height, definition_.clientWidth, definition_.clientHeight);
+    rt_dom_scale(id(), fit.board.left, fit.board.top, scaleOf(fit));
+}
+
 void FormWindow::showForm()
 {
+    int width = 0;
+    int height = 0;
+    rt_dom_viewport(&width, &height);
+    fit(width, height);
     show(true);
     if (const auto stops = tabStops(); !stops.empty()) {
         stops.front()->focus();
@@ -155,6 +172,10 @@ std::vector<const web::Element*> FormWindow::tabStops() const
 
 bool FormWindow::event(web::Event type, int focused, int backwards)
 {
+    if (type == web::Event::Resize) {
+        fit(focused, backwards);
+        return true;
+    }
     if (type != web::Event::Tab) {
         return false;
     }

@@ -11,9 +11,11 @@ namespace rt {
 
 class Session;
 
-// A form's window in the page: a box at the page's top-left corner, of the
-// form's size in CSS pixels, that makes and owns the form's controls and
-// moves the focus between them in tab order.
+// A form's window in the page: a box of the form's size in CSS pixels that
+// makes and owns the form's controls and moves the focus between them in tab
+// order. A sizable form is drawn scaled to fill the page's viewport, centred
+// in it, by the browser's own scaling; otherwise it stands at the top-left
+// corner.
 class FormWindow final : public web::Element {
 public:
     FormWindow(Session& session, const FormDefinition& definition);
@@ -31,6 +33,8 @@ public:
 
 private:
     void create(Session& session, std::size_t which);
+    // Scaled and centred to fill a viewport of `width` × `height`.
+    void fit(int width, int height) const;
     // The controls that take the focus, in tab order.
     [[nodiscard]] std::vector<const web::Element*> tabStops() const;
 

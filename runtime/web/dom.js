@@ -108,6 +108,11 @@
       style.position = 'absolute';
       style.left = style.top = '0';
       style.overflow = 'hidden';
+      style.transformOrigin = '0 0';
+      window.addEventListener('resize', function () {
+        var page = document.documentElement;
+        rtDom.send(id, 6, page.clientWidth, page.clientHeight);
+      });
       // As in a native window, only a text box has a menu of its own.
       element.addEventListener('contextmenu', function (event) {
         if (event.target.tagName !== 'TEXTAREA') {
@@ -228,6 +233,19 @@
     style.height = height + 'px';
   },
 
+  // The browser's own scaling, so that hit testing, scrolling, the caret and
+  // the selection all follow; none at a scale of one.
+  rt_dom_scale__deps: ['$rtDom'],
+  rt_dom_scale: function (id, left, top, scale) {
+    rtDom.elements[id].style.transform = scale === 1 && !left && !top ? '' :
+      'translate(' + left + 'px, ' + top + 'px) scale(' + scale + ')';
+  },
+
+  rt_dom_viewport: function (width, height) {
+    HEAP32[width >> 2] = document.documentElement.clientWidth;
+    HEAP32[height >> 2] = document.documentElement.clientHeight;
+  },
+
   // A CSS property, an attribute (name starting with '@') or, for '#text',
   // the text the element shows.
   rt_dom_set__deps: ['$rtDom'],
@@ -244,6 +262,8 @@
       } else {
         element.textContent = text;
       }
+    } else if (key === '#page-background') {
+      document.documentElement.style.background = text;
     } else if (key === '#title') {
       document.title = text;
     } else if (key === '#icon') {

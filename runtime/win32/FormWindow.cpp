@@ -3,6 +3,7 @@
 #include "CommandButtonWindow.h"
 #include "Dpi.h"
 #include "FormContents.h"
+#include "FormKeys.h"
 #include "LabelWindow.h"
 #include "ListBoxWindow.h"
 #include "TextBoxWindow.h"
@@ -154,16 +155,19 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
 
     // Everything is made at its size, place and font for the monitor's DPI
     // at once: a second pass would lay out and repaint the window again.
-    const int dpi = win32::dpiOf(handle_);
-    font_ = fontAt(definition.font, dpi);
-    resize(dpi, definition.startCentred);
+    monitorDpi_ = win32::dpiOf(handle_);
+    fit_ = { .dpi = monitorDpi_,
+        .board = { 0, 0, twipsToPixels(definition.clientWidth, monitorDpi_),
+            twipsToPixels(definition.clientHeight, monitorDpi_) } };
+    font_ = fontAt(definition.font, monitorDpi_);
+    resize(monitorDpi_, definition.startCentred);
     // Windows' tab order is the order of creation, so the controls are made
     // in tab order.
     for (const std::size_t which : tabOrder_) {
-        create(session, which, dpi);
+        create(session, which, monitorDpi_);
     }
     if (definition.icon != nullptr) {
-        setIcons(dpi);
+        setIcons(monitorDpi_);
     }
 }
 
@@ -220,11 +224,16 @@ void FormWindow::create(Session& session, std::size_t which, int dpi)
     }
 }
 
+SIZE FormWindow::outerSizeAt(int dpi) const
+{
+    return win32::outerSize({ twipsToPixels(definition_.clientWidth, dpi),
+                                twipsToPixels(definition_.clientHeight, dpi) },
+        styleOf(definition_), 0, dpi);
+}
+
 void FormWindow::resize(int dpi, bool centred)
 {
-    const SIZE outer = win32::outerSize({ twipsToPixels(definition_.clientWidth, dpi),
-                                            twipsToPixels(definition_.clientHeight, dpi) },
-        styleOf(definition_), 0, dpi);
+    const SIZE outer = outerSizeAt(dpi);
     POINT at {};
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (centred) {
@@ -240,19 +249,94 @@ void FormWindow::resize(int dpi, bool centred)
     SetWindowPos(handle_, nullptr, at.x, at.y, outer.cx, outer.cy, flags);
 }
 
-void FormWindow::layOut(int dpi)
+void FormWindow::layOut(const FormFit& fit)
 {
-    const HFONT newFont = fontAt(definition_.font, dpi);
+    const HFONT newFont = fit.dpi != fit_.dpi ? fontAt(definition_.font, fit.dpi) : nullptr;
+    const RECT board { fit.board.left, fit.board.top, fit.board.left + fit.board.width,
+        fit.board.top + fit.board.height };
     for (std::size_t i = 0; i < children_.size(); ++i) {
-        const PixelRect place = toPixels(definition_.controls[i].place, dpi);
+        PixelRect place = toPixels(definition_.controls[i].place, fit.dpi);
+        place.left += fit.board.left;
+        place.top += fit.board.top;
         const HWND control = children_[i]->handle();
         SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
             SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(newFont), TRUE);
+        if (newFont != nullptr) {
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(newFont), TRUE);
+        }
+        // What lies past the client area's edge is cut off there, not shown
+        // in the margin.
+        const RECT inside { board.left - place.left, board.top - place.top,
+            board.right - place.left, board.bottom - place.top };
+        const bool within = inside.left <= 0 && inside.top <= 0 && inside.right >= place.width
+            && inside.bottom >= place.height;
+        SetWindowRgn(control, within ? nullptr : CreateRectRgnIndirect(&inside), TRUE);
     }
-    DeleteObject(font_);
-    font_ = newFont;
+    if (newFont != nullptr) {
+        DeleteObject(font_);
+        font_ = newFont;
+    }
+    fit_ = fit;
+    InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void FormWindow::sized(int width, int height)
+{
+    // The first sizes come before the controls are made.
+    if (!definition_.sizable
+        || std::any_of(children_.begin(), children_.end(),
+            [](const auto& child) { return child == nullptr; })) {
+        return;
+    }
+    const FormFit fit = fitForm(width, height, definition_.clientWidth, definition_.clientHeight);
+    if (fit != fit_) {
+        layOut(fit);
+    }
+}
+
+void FormWindow::dpiChanged(int dpi, const RECT& suggested)
+{
+    monitorDpi_ = dpi;
+    if (definition_.icon != nullptr) {
+        setIcons(dpi);
+    }
+    if (definition_.sizable) {
+        // It lays itself out again at its new size, in WM_SIZE.
+        SetWindowPos(handle_, nullptr, suggested.left, suggested.top,
+            suggested.right - suggested.left, suggested.bottom - suggested.top,
+            SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    layOut({ .dpi = dpi,
+        .board = { 0, 0, twipsToPixels(definition_.clientWidth, dpi),
+            twipsToPixels(definition_.clientHeight, dpi) } });
     resize(dpi, false);
+    SetWindowPos(handle_, nullptr, suggested.left, suggested.top, 0, 0,
+        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::setFullScreen(bool fullScreen)
+{
+    const auto style = static_cast<DWORD>(GetWindowLongW(handle_, GWL_STYLE));
+    if (fullScreen && !windowed_) {
+        WINDOWPLACEMENT placement {};
+        placement.length = sizeof(placement);
+        GetWindowPlacement(handle_, &placement);
+        windowed_ = placement;
+        MONITORINFO monitor {};
+        monitor.cbSize = sizeof(monitor);
+        GetMonitorInfoW(MonitorFromWindow(handle_, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& screen = monitor.rcMonitor;
+        SetWindowLongW(handle_, GWL_STYLE, static_cast<LONG>(style & ~WS_OVERLAPPEDWINDOW));
+        SetWindowPos(handle_, HWND_TOP, screen.left, screen.top, screen.right - screen.left,
+            screen.bottom - screen.top, SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
+    } else if (!fullScreen && windowed_) {
+        SetWindowLongW(handle_, GWL_STYLE, static_cast<LONG>(style | styleOf(definition_)));
+        SetWindowPlacement(handle_, &*windowed_);
+        windowed_.reset();
+        SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+            SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+    }
 }
 
 void FormWindow::setIcons(int dpi)
@@ -294,9 +378,22 @@ HWND FormWindow::firstInTabOrder() const
 
 bool FormWindow::navigate(const MSG& message)
 {
-    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB
-        || (message.hwnd != handle_ && IsChild(handle_, message.hwnd) == FALSE)
-        || win32::keyHeld(VK_CONTROL) || win32::keyHeld(VK_MENU)) {
+    if (message.message != WM_KEYDOWN
+        || (message.hwnd != handle_ && IsChild(handle_, message.hwnd) == FALSE)) {
+        return false;
+    }
+    if (message.wParam == VK_F11 || message.wParam == VK_ESCAPE) {
+        const FormKey key = message.wParam == VK_F11 ? FormKey::FullScreen : FormKey::Escape;
+        const std::optional<bool> fullScreen
+            = definition_.sizable && !win32::keyHeld(VK_SHIFT) && !win32::shortcutModifierHeld()
+            ? fullScreenAfter(key, windowed_.has_value())
+            : std::nullopt;
+        if (fullScreen) {
+            setFullScreen(*fullScreen);
+        }
+        return fullScreen.has_value();
+    }
+    if (message.wParam != VK_TAB || win32::keyHeld(VK_CONTROL) || win32::keyHeld(VK_MENU)) {
         return false;
     }
     const std::vector<HWND> stops = tabStops();
@@ -370,17 +467,23 @@ LRESULT FormWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
                                                                             : firstInTabOrder());
         }
         return 0;
-    case WM_DPICHANGED: {
-        const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
-        const int dpi = HIWORD(wParam);
-        layOut(dpi);
-        if (definition_.icon != nullptr) {
-            setIcons(dpi);
-        }
-        SetWindowPos(handle_, nullptr, suggested.left, suggested.top, 0, 0,
-            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    }
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED) {
+            sized(LOWORD(lParam), HIWORD(lParam));
+        }
+        return 0;
+    case WM_GETMINMAXINFO:
+        // No smaller than the definition's client area at the monitor's DPI.
+        if (definition_.sizable) {
+            const SIZE least = outerSizeAt(monitorDpi_);
+            auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+            limits.ptMinTrackSize = { least.cx, least.cy };
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         // Closing the form ends the program at once.
         DestroyWindow(handle_);

@@ -3,8 +3,10 @@
 #include "ChildWindow.h"
 #include "Control.h"
 #include "FormDefinition.h"
+#include "FormFit.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 #include <windows.h>
 
@@ -12,9 +14,11 @@ namespace rt {
 
 class Session;
 
-// A form's window over Win32: a top-level window with a fixed border that
-// makes and owns the form's controls, lays them out at the DPI of its monitor
-// and moves the focus between them in tab order.
+// A form's window over Win32: a top-level window that makes and owns the
+// form's controls, lays them out at the DPI of its monitor and moves the
+// focus between them in tab order. A sizable form fills its client area,
+// scaled in proportion and centred, and is never smaller than its
+// definition's size.
 class FormWindow final {
 public:
     FormWindow(Session& session, const FormDefinition& definition);
@@ -35,8 +39,9 @@ public:
     // first control of the tab order.
     void showForm();
 
-    // Takes Tab and Shift+Tab for this window: moves the focus and returns
-    // true. The message loop asks before it dispatches a message.
+    // Takes the window's own keys and returns true: Tab and Shift+Tab move
+    // the focus; on a sizable form F11 and Escape put it on the whole screen
+    // and back. The message loop asks before it dispatches a message.
     bool navigate(const MSG& message);
 
 private:
@@ -46,8 +51,13 @@ private:
     void create(Session& session, std::size_t which, int dpi);
     // The outer size for `dpi`, and the middle of the work area where asked.
     void resize(int dpi, bool centred);
-    // Everything again for a monitor of another DPI.
-    void layOut(int dpi);
+    // The outer size of the definition's client area at `dpi`.
+    [[nodiscard]] SIZE outerSizeAt(int dpi) const;
+    // Every control again at `fit`, with the font for its dpi.
+    void layOut(const FormFit& fit);
+    void sized(int width, int height);
+    void dpiChanged(int dpi, const RECT& suggested);
+    void setFullScreen(bool fullScreen);
     void setIcons(int dpi);
     // The child with control ID `id`, or null.
     [[nodiscard]] win32::ChildWindow* child(UINT_PTR id) const;
@@ -57,6 +67,11 @@ private:
 
     const FormDefinition& definition_;
     HWND handle_ = nullptr;
+    // The monitor's DPI, and where the controls stand at the effective one.
+    int monitorDpi_ = kStandardDpi;
+    FormFit fit_;
+    // The window's style and place before it took the whole screen.
+    std::optional<WINDOWPLACEMENT> windowed_;
     HFONT font_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;

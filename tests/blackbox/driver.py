@@ -37,12 +37,15 @@ class Program:
         environment["DBUS_SESSION_BUS_ADDRESS"] = "disabled:"
         self._process = subprocess.Popen(command, env=environment, stdin=subprocess.DEVNULL)
         self.window = self._find_window()
+        self._read_geometry()
+        xdotool("windowfocus", "--sync", str(self.window))
+        self.settle()
+
+    def _read_geometry(self):
         geometry = xdotool("getwindowgeometry", "--shell", str(self.window))
         values = dict(line.split("=", 1) for line in geometry.split())
         self.left, self.top = int(values["X"]), int(values["Y"])
         self.width, self.height = int(values["WIDTH"]), int(values["HEIGHT"])
-        xdotool("windowfocus", "--sync", str(self.window))
-        self.settle()
 
     def _find_window(self):
         deadline = time.monotonic() + 30
@@ -77,6 +80,15 @@ class Program:
             time.sleep(0.05)
         xdotool("mouseup", "1")
         self.settle()
+
+    def resize(self, width, height):
+        """Asks for a new size of the window, as a user's drag of its border
+        does; the window manager and the program may give another. The window
+        moves to the screen's corner first, so that it stays on the screen."""
+        xdotool("windowmove", str(self.window), "0", "0")
+        xdotool("windowsize", str(self.window), str(width), str(height))
+        self.settle(1.0)
+        self._read_geometry()
 
     def key(self, *keys):
         for name in keys:

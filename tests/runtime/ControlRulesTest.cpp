@@ -1,11 +1,16 @@
 // The rules every platform's controls follow, without a GUI: the list's
-// keys, line breaks, the tab order and the decoded contents.
+// keys, line breaks, the tab order, the decoded contents and the fit of a
+// form into the space it is given.
 
 #include "FormContents.h"
+#include "FormFit.h"
+#include "FormKeys.h"
 #include "LineBreaks.h"
 #include "ListKeys.h"
 
 #include <array>
+#include <climits>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string_view>
 #include <utility>
@@ -159,6 +164,60 @@ TEST(FormContents, TextsRowsAndNamesAreDecoded)
     EXPECT_EQ(list.rows, (std::vector<std::u16string> { u"а", u"Z" }));
     EXPECT_EQ(list.accessibleName, u"букви");
     EXPECT_TRUE(list.accessibleDescription.empty());
+}
+
+// A client area of 461 × 345 pixels at 96 dpi.
+constexpr int kClientWidth = 6915;
+constexpr int kClientHeight = 5175;
+
+TEST(FormFit, TheDefaultSizeIsTheStandardDpiAndTwiceItIsExactlyDouble)
+{
+    EXPECT_EQ(rt::fitForm(461, 345, kClientWidth, kClientHeight),
+        (rt::FormFit { .dpi = 96, .board = { 0, 0, 461, 345 } }));
+    EXPECT_EQ(rt::fitForm(922, 690, kClientWidth, kClientHeight),
+        (rt::FormFit { .dpi = 192, .board = { 0, 0, 922, 690 } }));
+    EXPECT_EQ(rt::fitForm(463, 346, kClientWidth, kClientHeight).dpi, 96)
+        << "a pixel more is not yet a larger board";
+}
+
+TEST(FormFit, TheBindingSideIsFilledAndTheBoardCentredOnTheOther)
+{
+    for (const auto& [width, height] :
+        { std::pair { 1024, 768 }, { 1920, 1080 }, { 390, 844 }, { 3840, 2160 }, { 7680, 4320 } }) {
+        const rt::FormFit fit = rt::fitForm(width, height, kClientWidth, kClientHeight);
+        const rt::FormFit larger { .dpi = fit.dpi + 1 };
+        EXPECT_LE(fit.board.width, width);
+        EXPECT_LE(fit.board.height, height);
+        EXPECT_TRUE(rt::twipsToPixels(kClientWidth, larger.dpi) > width
+            || rt::twipsToPixels(kClientHeight, larger.dpi) > height)
+            << width << " × " << height << ": one dpi more would not fit";
+        EXPECT_LE(std::abs(2 * fit.board.left + fit.board.width - width), 1);
+        EXPECT_LE(std::abs(2 * fit.board.top + fit.board.height - height), 1);
+    }
+}
+
+TEST(FormFit, NoSpaceOrClientAreaBreaksIt)
+{
+    for (const auto& [width, height] :
+        { std::pair { 0, 0 }, { -5, 100 }, { 1, 1 }, { INT_MAX, INT_MAX }, { INT_MIN, 0 } }) {
+        const rt::FormFit fit = rt::fitForm(width, height, kClientWidth, kClientHeight);
+        EXPECT_GE(fit.dpi, rt::kMinimumFitDpi) << width << " × " << height;
+        EXPECT_LE(fit.dpi, rt::kMaximumFitDpi) << width << " × " << height;
+        EXPECT_GE(fit.board.left, 0);
+        EXPECT_GE(fit.board.top, 0);
+    }
+    EXPECT_EQ(rt::fitForm(800, 600, 0, 0).dpi, rt::kStandardDpi);
+    EXPECT_EQ(rt::fitForm(922, 690, kClientWidth, 0).dpi, 192) << "only the width binds";
+}
+
+TEST(FormKeys, F11TogglesTheWholeScreenAndEscapeOnlyLeavesIt)
+{
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::FullScreen, false), true);
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::FullScreen, true), false);
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::Escape, true), false);
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::Escape, false), std::nullopt)
+        << "Escape stays the control's";
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::Other, true), std::nullopt);
 }
 
 } // namespace

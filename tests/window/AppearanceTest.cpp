@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextCursor>
 #include <set>
 
 namespace zorbika::testing {
@@ -149,13 +151,13 @@ TEST_F(Appearance, CaptionIsAnAddressTwoSpacesAndTheName)
         << window().windowTitle().toStdString();
 }
 
-TEST_F(Appearance, WindowHasAFixedSizeAMinimiseBoxAndOpensCentred)
+TEST_F(Appearance, WindowGrowsFromItsSizeHasMinimiseAndMaximiseBoxesAndOpensCentred)
 {
     EXPECT_EQ(window().minimumSize(), QSize(461, 345));
-    EXPECT_EQ(window().maximumSize(), QSize(461, 345));
+    EXPECT_EQ(window().maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     const Qt::WindowFlags flags = window().windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
     const QPoint centre = window().screen()->availableGeometry().center();
     EXPECT_LE((window().geometry().center() - centre).manhattanLength(), 2);
@@ -192,6 +194,69 @@ TEST_F(Appearance, IconIsTheHamburgerOf32By32InAtMost256Colours)
     EXPECT_FALSE(window().windowIcon().isNull());
     EXPECT_EQ(window().windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
         icon.convertToFormat(QImage::Format_ARGB32));
+}
+
+// The window made larger: the board at twice its size, with a margin at the
+// sides; its controls' places, the font, the text's view and the selections
+// follow, and nothing is picked.
+TEST_F(Appearance, AResizedWindowScalesTheBoardAndKeepsTheTextAndItsView)
+{
+    pick(u'к');
+    std::u16string text;
+    for (int line = 0; line < 60; ++line) {
+        // Longer than a line of the box: each wraps.
+        text += std::u16string(100, static_cast<char16_t>(u'а' + line % 20)) + u" край\r\n";
+    }
+    composition().SetText(text);
+    composition().verticalScrollBar()->setValue(41);
+    QTextCursor selection = composition().textCursor();
+    selection.setPosition(3000);
+    selection.setPosition(3025, QTextCursor::KeepAnchor);
+    composition().setTextCursor(selection);
+    const int topBlock = composition().cursorForPosition(QPoint(4, 4)).blockNumber();
+    const int topAt = composition().cursorForPosition(QPoint(4, 4)).position();
+    ASSERT_GT(topBlock, 0);
+
+    window().resize(1200, 690);
+    const QPoint margin((1200 - 922) / 2, 0);
+    const auto twice = [&margin](const QRect& rect) {
+        return QRect(rect.topLeft() * 2 + margin, rect.size() * 2);
+    };
+    EXPECT_EQ(title().geometry(), twice(kTitle));
+    EXPECT_EQ(list().geometry(), twice(kList));
+    EXPECT_EQ(button(2).geometry(), twice(kClear));
+    EXPECT_EQ(composition().geometry(), twice(kComposition));
+    EXPECT_EQ(quotation().geometry().left() + quotation().mask().boundingRect().right(),
+        margin.x() + 922 - 1)
+        << "the quotation box is cut off at the board's edge";
+    EXPECT_EQ(QFontInfo(composition().font()).pixelSize(), 32);
+    EXPECT_EQ(composition().Text(), text);
+    EXPECT_EQ(composition().textCursor().anchor(), 3000);
+    EXPECT_EQ(composition().textCursor().position(), 3025);
+    // The second line of a wrapped block stays on top; its words may wrap a
+    // little differently at the larger size.
+    EXPECT_EQ(composition().cursorForPosition(QPoint(4, 4)).blockNumber(), topBlock);
+    EXPECT_LE(std::abs(composition().cursorForPosition(QPoint(4, 4)).position() - topAt), 8);
+    EXPECT_EQ(list().ListIndex(),
+        list().row(list().findItems(QStringLiteral("к"), Qt::MatchExactly).front()));
+
+    window().resize(461, 345);
+    EXPECT_EQ(title().geometry(), kTitle);
+    EXPECT_EQ(composition().geometry(), kComposition);
+    EXPECT_EQ(QFontInfo(composition().font()).pixelSize(), 16);
+    EXPECT_EQ(composition().cursorForPosition(QPoint(4, 4)).blockNumber(), topBlock);
+    EXPECT_EQ(composition().Text(), text);
+}
+
+TEST_F(Appearance, F11PutsTheWindowOnTheWholeScreenAndF11OrEscapeBack)
+{
+    QTest::keyClick(&composition(), Qt::Key_F11);
+    EXPECT_TRUE(window().isFullScreen());
+    QTest::keyClick(&list(), Qt::Key_Escape);
+    EXPECT_FALSE(window().isFullScreen());
+    QTest::keyClick(&button(0), Qt::Key_F11);
+    QTest::keyClick(&button(0), Qt::Key_F11);
+    EXPECT_FALSE(window().isFullScreen());
 }
 
 } // namespace

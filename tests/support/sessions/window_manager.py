@@ -1,11 +1,13 @@
 #!/usr/bin/python3
-"""The least of a window manager, for the Wine test session: it maps and
-places windows as they ask and keeps their WM_STATE. Wine waits up to two
-seconds for a window manager to acknowledge every window it hides or
-destroys; this one answers at once. It draws no frames and moves nothing.
+"""The least of a window manager, for the test sessions: it maps and places
+windows as they ask and keeps their WM_STATE, and as every window manager
+does it keeps a window no smaller than the least size it asks for
+(WM_NORMAL_HINTS). Wine waits up to two seconds for a window manager to
+acknowledge every window it hides or destroys; this one answers at once. It
+draws no frames and moves nothing.
 Usage: window_manager.py (on $DISPLAY, until killed)"""
 
-from Xlib import X, display
+from Xlib import X, Xutil, display
 
 NORMAL_STATE = 1
 WITHDRAWN_STATE = 0
@@ -36,6 +38,11 @@ def main():
                     changes[name] = getattr(event, name)
             if event.value_mask & X.CWSibling and "stack_mode" in changes:
                 changes["sibling"] = event.above
+            hints = event.window.get_wm_normal_hints()
+            if hints is not None and hints.flags & Xutil.PMinSize:
+                for name, least in (("width", hints.min_width), ("height", hints.min_height)):
+                    if name in changes:
+                        changes[name] = max(changes[name], least)
             event.window.configure(**changes)
         elif event.type == X.UnmapNotify and event.event == root:
             set_state(event.window, WITHDRAWN_STATE)

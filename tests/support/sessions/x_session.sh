@@ -8,7 +8,8 @@
 # for one whenever it hides or destroys a window.
 # With a keeper program, that program runs for the whole session, so that
 # Wine's desktop and services stay up between tests.
-# Usage: x_session.sh start SESSION-DIR [--wine [KEEPER.exe]]
+# With --window-manager, the stand-in window manager runs without Wine.
+# Usage: x_session.sh start SESSION-DIR [--wine [KEEPER.exe] | --window-manager]
 #        x_session.sh stop SESSION-DIR
 set -euo pipefail
 
@@ -66,9 +67,11 @@ mv "$session/display.new" "$session/display"
 export DISPLAY=:$display
 echo "X display :$display"
 
-if [ "$wine" = --wine ]; then
+if [ "$wine" = --wine ] || [ "$wine" = --window-manager ]; then
     setsid /usr/bin/python3 "$(dirname "$0")/window_manager.py" </dev/null >/dev/null 2>&1 &
     echo $! >"$session/window_manager.pid"
+fi
+if [ "$wine" = --wine ]; then
     mkdir -p "$WINEPREFIX"
     # Detached from this script, like the server: the desktop and services
     # that wineboot leaves running must outlive it, and a test runner ends
