@@ -105,6 +105,9 @@
       element.rtForm = true;
       element.hidden = true;
       document.body.style.margin = '0';
+      // The form is scaled to fit the viewport: no scroll bars, which would
+      // take room from it while it shrinks.
+      document.documentElement.style.overflow = 'hidden';
       style.position = 'absolute';
       style.left = style.top = '0';
       style.overflow = 'hidden';

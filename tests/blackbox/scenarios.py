@@ -61,6 +61,8 @@ def row_centres(program, scale=1):
         if dark:
             bands[-1][1] = y
         inside = dark
+    # A focus frame's dotted lines are no glyphs.
+    bands = [band for band in bands if band[1] - band[0] >= 3]
     if len(bands) < 3:
         raise AssertionError(f"cannot find the list's rows: {bands}")
     # The selected row's glyphs are light on the highlight: a band may be missing.
@@ -250,7 +252,7 @@ def zoom(program, check):
     program.resize(*CLIENT)
     expect_layout(program, check)
     check.equal(text_of(program), "1ab2 ", "the text kept at the usual size")
-    if not os.environ.get("ZORBIKA_BLACKBOX_PAGE"):
+    if os.environ.get("ZORBIKA_BLACKBOX_LEAST_SIZE"):
         program.resize(CLIENT[0] // 2, CLIENT[1] // 2)
         check.true(program.width >= CLIENT[0] and program.height >= CLIENT[1],
                    f"no smaller than its usual size, got {program.width} × {program.height}")
