@@ -4,8 +4,9 @@ a screen reader reads (roles, names and descriptions, the 122 rows, the
 picked row), the preset from the top, pasted line breaks, that Ctrl+Z never
 undoes a text the program wrote, a finger's
 taps and swipes, that nothing is stored and nothing requested after load but
-the offline cache's own, that the page's policy is never violated, and that
-once installed the page opens with the server gone.
+the offline cache's own, that the page's policy is never violated, that the
+board fills a tablet, a whiteboard and a phone, and that once installed the
+page opens with the server gone.
 
 Usage: web_page.py SITE-DIR
 """
@@ -127,6 +128,43 @@ def touch(browser, check):
     browser.send("Emulation.setTouchEmulationEnabled", enabled=False)
 
 
+def target_sizes(browser, check):
+    """The board fills a tablet, a whiteboard and a phone, with rows and
+    buttons a finger can hit (WCAG 2.5.8: 24 CSS pixels)."""
+    def measure(width, height, mobile=False):
+        browser.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                     deviceScaleFactor=1, mobile=mobile)
+        if mobile:
+            # A phone's browser sets its zoom as it loads the page.
+            browser.send("Page.reload")
+            browser.wait_for(FORM_SHOWN)
+        browser.wait_for(f"document.documentElement.clientWidth === {width}")
+        time.sleep(0.2)
+        return browser.evaluate("""(() => {
+            const box = element => element.getBoundingClientRect();
+            const form = box(document.querySelector('[role=application]'));
+            const targets = [...document.querySelectorAll('[role=option], button')]
+                .map(element => box(element).height);
+            window.scrollTo(1000, 0);
+            return [form.left, form.top, form.width, form.height, Math.min(...targets),
+                    [window.scrollX, visualViewport.scale, visualViewport.width]];
+        })()""")
+
+    for width, height in ((1024, 768), (1920, 1080)):
+        left, top, board_width, board_height, least, _ = measure(width, height)
+        binding = max(board_width / width, board_height / height)
+        check.true(binding >= 0.95, f"{width} × {height}: the board fills {binding:.1%}")
+        check.true(abs(2 * left + board_width - width) <= 2 and top >= 0,
+                   f"{width} × {height}: the board is centred")
+        if width == 1024:
+            check.true(least >= 24, f"{width} × {height}: rows and buttons {least:.1f} px tall")
+    left, top, board_width, _, _, viewport = measure(390, 844, mobile=True)
+    check.true(left >= 0 and left + board_width <= 390,
+               f"390 × 844: the whole board shows, {board_width:.1f} px wide")
+    check.equal(viewport, [0, 1, 390], "390 × 844: no horizontal scrolling, nothing shrunk")
+    browser.send("Emulation.clearDeviceMetricsOverride")
+
+
 def nothing_kept(browser, check):
     browser.click(*browser.centre_of(COMPOSITION_SELECTOR))
     browser.send("Input.insertText", text="аб")
@@ -183,6 +221,7 @@ def main(arguments):
         screen_reader(browser, check)
         no_undo_of_written_text(browser, check)
         touch(browser, check)
+        target_sizes(browser, check)
         nothing_kept(browser, check)
         browser.wait_for("navigator.serviceWorker.controller", 20)
         requests_after_load(browser, site, check)
