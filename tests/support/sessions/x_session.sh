@@ -9,6 +9,7 @@
 # With a keeper program, that program runs for the whole session, so that
 # Wine's desktop and services stay up between tests.
 # With --window-manager, the stand-in window manager runs without Wine.
+# ZORBIKA_XVFB_SCREEN sets the screen's size, 1024x768x24 unless told.
 # Usage: x_session.sh start SESSION-DIR [--wine [KEEPER.exe] | --window-manager]
 #        x_session.sh stop SESSION-DIR
 set -euo pipefail
@@ -54,7 +55,7 @@ mkdir -p "$session"
 # Xvfb takes the first free display number itself and writes it once it
 # accepts clients: two sessions that start at once never take the same one.
 # Its own session, so that the test runner does not wait for it.
-setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+setsid Xvfb -displayfd 3 -screen 0 "${ZORBIKA_XVFB_SCREEN:-1024x768x24}" -nolisten tcp \
     3>"$session/display.new" </dev/null >/dev/null 2>&1 &
 echo $! >"$session/xvfb.pid"
 for _ in $(seq 200); do
