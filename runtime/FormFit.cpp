@@ -27,16 +27,20 @@ int centred(int space, int size)
 
 } // namespace
 
+FormFit fitAt(int dpi, int clientWidth, int clientHeight)
+{
+    return { .dpi = dpi,
+        .board = { 0, 0, twipsToPixels(clientWidth, dpi), twipsToPixels(clientHeight, dpi) } };
+}
+
 FormFit fitForm(int spaceWidth, int spaceHeight, int clientWidth, int clientHeight)
 {
-    FormFit fit;
-    if (clientWidth > 0 || clientHeight > 0) {
-        fit.dpi = std::clamp(std::min(largestDpiWithin(spaceWidth, clientWidth),
-                                 largestDpiWithin(spaceHeight, clientHeight)),
-            kMinimumFitDpi, kMaximumFitDpi);
-    }
-    fit.board.width = twipsToPixels(clientWidth, fit.dpi);
-    fit.board.height = twipsToPixels(clientHeight, fit.dpi);
+    const int dpi = clientWidth > 0 || clientHeight > 0
+        ? std::clamp(std::min(largestDpiWithin(spaceWidth, clientWidth),
+                         largestDpiWithin(spaceHeight, clientHeight)),
+            kMinimumFitDpi, kMaximumFitDpi)
+        : kStandardDpi;
+    FormFit fit = fitAt(dpi, clientWidth, clientHeight);
     fit.board.left = centred(spaceWidth, fit.board.width);
     fit.board.top = centred(spaceHeight, fit.board.height);
     return fit;

@@ -22,6 +22,11 @@ struct FormFit {
 inline constexpr int kMinimumFitDpi = kStandardDpi / 4;
 inline constexpr int kMaximumFitDpi = kStandardDpi * 32;
 
+// The client area of `clientWidth` × `clientHeight` twips at `dpi`, at the
+// space's corner: where a form of a fixed size stands, and where a sizable
+// one starts.
+[[nodiscard]] FormFit fitAt(int dpi, int clientWidth, int clientHeight);
+
 // The fit of a client area of `clientWidth` × `clientHeight` twips into a
 // space of `spaceWidth` × `spaceHeight` pixels. Any size is taken: a space
 // smaller than the bounds allow leaves the board at its top-left corner, cut

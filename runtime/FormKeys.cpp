@@ -2,8 +2,11 @@
 
 namespace rt {
 
-std::optional<bool> fullScreenAfter(FormKey key, bool fullScreen)
+std::optional<bool> fullScreenAfter(FormKey key, bool modified, bool fullScreen)
 {
+    if (modified) {
+        return std::nullopt;
+    }
     switch (key) {
     case FormKey::FullScreen:
         return !fullScreen;

@@ -10,7 +10,8 @@ namespace rt {
 enum class FormKey { Other, FullScreen, Escape };
 
 // Whether the form is to be on the whole screen after `key`, from `fullScreen`
-// now; none when the key is not the form's, and goes on as it would.
-[[nodiscard]] std::optional<bool> fullScreenAfter(FormKey key, bool fullScreen);
+// now; none when the key is not the form's, and goes on as it would. A key
+// held with Shift, Ctrl, Alt or a system key is never the form's.
+[[nodiscard]] std::optional<bool> fullScreenAfter(FormKey key, bool modified, bool fullScreen);
 
 } // namespace rt

@@ -76,9 +76,7 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     : QWidget(nullptr, windowFlagsOf(definition))
     , definition_(definition)
     , controls_(definition.controls.size(), nullptr)
-    , widgets_(definition.controls.size(), nullptr)
-    , fit_ { .board
-        = { 0, 0, twipsToPixels(definition.clientWidth), twipsToPixels(definition.clientHeight) } }
+    , fit_(fitAt(kStandardDpi, definition.clientWidth, definition.clientHeight))
 {
     static const bool accessibleFormsKnown = [] {
         QAccessible::installFactory(&accessibleForm);
@@ -104,10 +102,11 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
 
     // Qt's focus chain follows the order of creation, so the controls are
     // made in tab order, then stacked in definition order, the last on top.
+    std::vector<QWidget*> widgets(definition.controls.size(), nullptr);
     for (const std::size_t i : tabOrder(definition)) {
-        widgets_[i] = create(session, definition.controls[i], i);
+        widgets[i] = create(session, definition.controls[i], i);
     }
-    for (QWidget* widget : widgets_) {
+    for (QWidget* widget : widgets) {
         widget->raise();
     }
 }
@@ -190,16 +189,17 @@ void FormWindow::layOut(const FormFit& fit)
     }
     fit_ = fit;
     const QRect board(fit.board.left, fit.board.top, fit.board.width, fit.board.height);
-    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        auto* widget = dynamic_cast<QWidget*>(controls_[i]);
         const QRect place
             = toQRect(definition_.controls[i].place, fit.dpi).translated(board.topLeft());
-        widgets_[i]->setGeometry(place);
+        widget->setGeometry(place);
         // What lies past the client area's edge is cut off there, not shown
         // in the margin.
         if (board.contains(place)) {
-            widgets_[i]->clearMask();
+            widget->clearMask();
         } else {
-            widgets_[i]->setMask(QRegion(board.translated(-place.topLeft())));
+            widget->setMask(QRegion(board.translated(-place.topLeft())));
         }
         if (auto* button = dynamic_cast<CommandButtonWidget*>(controls_[i])) {
             button->setScale(scaleOf(fit));
@@ -215,9 +215,8 @@ void FormWindow::keyPressEvent(QKeyEvent* event)
     } else if (event->key() == Qt::Key_Escape) {
         key = FormKey::Escape;
     }
-    const std::optional<bool> fullScreen
-        = definition_.sizable && event->modifiers() == Qt::NoModifier
-        ? fullScreenAfter(key, isFullScreen())
+    const std::optional<bool> fullScreen = definition_.sizable
+        ? fullScreenAfter(key, event->modifiers() != Qt::NoModifier, isFullScreen())
         : std::nullopt;
     if (!fullScreen) {
         QWidget::keyPressEvent(event);

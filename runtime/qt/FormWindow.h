@@ -37,7 +37,6 @@ private:
     const FormDefinition& definition_;
     // In definition order; Qt's parenthood owns them.
     std::vector<Control*> controls_;
-    std::vector<QWidget*> widgets_;
     FormFit fit_;
 };
 

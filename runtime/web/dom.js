@@ -72,6 +72,11 @@
         }
       });
     },
+    // The page's viewport in CSS pixels, less any scroll bars.
+    viewport: function () {
+      var page = document.documentElement;
+      return [page.clientWidth, page.clientHeight];
+    },
     endProgram: function () {
       rtDom.ended = true;
       for (var i = 1; i < rtDom.elements.length; ++i) {
@@ -113,8 +118,8 @@
       style.overflow = 'hidden';
       style.transformOrigin = '0 0';
       window.addEventListener('resize', function () {
-        var page = document.documentElement;
-        rtDom.send(id, 6, page.clientWidth, page.clientHeight);
+        var size = rtDom.viewport();
+        rtDom.send(id, 6, size[0], size[1]);
       });
       // As in a native window, only a text box has a menu of its own.
       element.addEventListener('contextmenu', function (event) {
@@ -244,9 +249,11 @@
       'translate(' + left + 'px, ' + top + 'px) scale(' + scale + ')';
   },
 
+  rt_dom_viewport__deps: ['$rtDom'],
   rt_dom_viewport: function (width, height) {
-    HEAP32[width >> 2] = document.documentElement.clientWidth;
-    HEAP32[height >> 2] = document.documentElement.clientHeight;
+    var size = rtDom.viewport();
+    HEAP32[width >> 2] = size[0];
+    HEAP32[height >> 2] = size[1];
   },
 
   // A CSS property, an attribute (name starting with '@') or, for '#text',

@@ -156,9 +156,7 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     // Everything is made at its size, place and font for the monitor's DPI
     // at once: a second pass would lay out and repaint the window again.
     monitorDpi_ = win32::dpiOf(handle_);
-    fit_ = { .dpi = monitorDpi_,
-        .board = { 0, 0, twipsToPixels(definition.clientWidth, monitorDpi_),
-            twipsToPixels(definition.clientHeight, monitorDpi_) } };
+    fit_ = fitAt(monitorDpi_, definition.clientWidth, definition.clientHeight);
     font_ = fontAt(definition.font, monitorDpi_);
     resize(monitorDpi_, definition.startCentred);
     // Windows' tab order is the order of creation, so the controls are made
@@ -307,9 +305,7 @@ void FormWindow::dpiChanged(int dpi, const RECT& suggested)
             SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
-    layOut({ .dpi = dpi,
-        .board = { 0, 0, twipsToPixels(definition_.clientWidth, dpi),
-            twipsToPixels(definition_.clientHeight, dpi) } });
+    layOut(fitAt(dpi, definition_.clientWidth, definition_.clientHeight));
     resize(dpi, false);
     SetWindowPos(handle_, nullptr, suggested.left, suggested.top, 0, 0,
         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -384,9 +380,9 @@ bool FormWindow::navigate(const MSG& message)
     }
     if (message.wParam == VK_F11 || message.wParam == VK_ESCAPE) {
         const FormKey key = message.wParam == VK_F11 ? FormKey::FullScreen : FormKey::Escape;
-        const std::optional<bool> fullScreen
-            = definition_.sizable && !win32::keyHeld(VK_SHIFT) && !win32::shortcutModifierHeld()
-            ? fullScreenAfter(key, windowed_.has_value())
+        const bool modified = win32::keyHeld(VK_SHIFT) || win32::shortcutModifierHeld();
+        const std::optional<bool> fullScreen = definition_.sizable
+            ? fullScreenAfter(key, modified, windowed_.has_value())
             : std::nullopt;
         if (fullScreen) {
             setFullScreen(*fullScreen);

@@ -210,14 +210,14 @@ TEST(FormFit, NoSpaceOrClientAreaBreaksIt)
     EXPECT_EQ(rt::fitForm(922, 690, kClientWidth, 0).dpi, 192) << "only the width binds";
 }
 
-TEST(FormKeys, F11TogglesTheWholeScreenAndEscapeOnlyLeavesIt)
+TEST(FormKeys, F11TogglesTheWholeScreenAndEscapeOnlyLeavesItUnmodified)
 {
-    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::FullScreen, false), true);
-    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::FullScreen, true), false);
-    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::Escape, true), false);
-    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::Escape, false), std::nullopt)
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::FullScreen, false, false), true);
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::Escape, false, true), false);
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::Escape, false, false), std::nullopt)
         << "Escape stays the control's";
-    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::Other, true), std::nullopt);
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::FullScreen, true, false), std::nullopt)
+        << "Shift+F11 or Ctrl+F11 is no F11";
 }
 
 } // namespace

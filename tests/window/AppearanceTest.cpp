@@ -248,14 +248,12 @@ TEST_F(Appearance, AResizedWindowScalesTheBoardAndKeepsTheTextAndItsView)
     EXPECT_EQ(composition().Text(), text);
 }
 
-TEST_F(Appearance, F11PutsTheWindowOnTheWholeScreenAndF11OrEscapeBack)
+// The keys reach the window past whichever control has the focus.
+TEST_F(Appearance, F11PutsTheWindowOnTheWholeScreenAndEscapeBack)
 {
     QTest::keyClick(&composition(), Qt::Key_F11);
     EXPECT_TRUE(window().isFullScreen());
     QTest::keyClick(&list(), Qt::Key_Escape);
-    EXPECT_FALSE(window().isFullScreen());
-    QTest::keyClick(&button(0), Qt::Key_F11);
-    QTest::keyClick(&button(0), Qt::Key_F11);
     EXPECT_FALSE(window().isFullScreen());
 }
 
