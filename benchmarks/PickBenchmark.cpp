@@ -1,6 +1,9 @@
 // What one pick, "Интервал" or "Нов ред" costs through the real window,
 // with the text box's layout and one repaint, as the composed text grows;
 // beside the obvious port that rewrites a whole QPlainTextEdit per pick.
+// Then what a resize of the window to a whiteboard's 1920 × 1080 and back
+// costs, each to its painted frame, beside a bare QPlainTextEdit given the
+// same text, font change and resize.
 
 #include "Session.h"
 #include "Widgets.h"
@@ -58,6 +61,7 @@ public:
         composition().moveCursor(QTextCursor::End);
         repaint();
     }
+    rt::FormWindow& window() { return rt::widgetOf(form_); }
     void pick() { QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, rowCentre_); }
     void press(rt::Index index) { QTest::mouseClick(&button(index), Qt::LeftButton); }
     void repaint() { composition().viewport()->repaint(); }
@@ -144,6 +148,44 @@ void BM_NaivePlainTextEdit(benchmark::State& state)
     state.counters["units"] = static_cast<double>(state.range(0));
 }
 
+// The window on a whiteboard and back, each to its painted frame.
+void BM_Resize(benchmark::State& state)
+{
+    Board& window = board();
+    window.holding(state.range(0));
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark loop
+        window.window().resize(1920, 1080);
+        window.window().repaint();
+        window.window().resize(461, 345);
+        window.window().repaint();
+    }
+    state.counters["units"] = static_cast<double>(state.range(0));
+}
+
+// The floor: the composition box alone, as a bare QPlainTextEdit, at the
+// place and font the board gives it at 1920 × 1080 (300 dpi) and back.
+void BM_ResizeFloor(benchmark::State& state)
+{
+    QPlainTextEdit edit;
+    const QFont usual("Times New Roman", 12);
+    QFont large = usual;
+    large.setPointSizeF(12 * 300 / 96.0);
+    edit.setGeometry(8, 176, 449, 161);
+    edit.setFont(usual);
+    edit.setPlainText(QString::fromStdU16String(compositionOf(state.range(0))));
+    edit.show();
+    (void)QTest::qWaitForWindowExposed(&edit);
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark loop
+        edit.setFont(large);
+        edit.setGeometry(25, 550, 1403, 503);
+        edit.repaint();
+        edit.setFont(usual);
+        edit.setGeometry(8, 176, 449, 161);
+        edit.repaint();
+    }
+    state.counters["units"] = static_cast<double>(state.range(0));
+}
+
 void sizes(benchmark::internal::Benchmark* benchmark)
 {
     for (const std::int64_t units : { 100, 10'000, 100'000, 1'000'000 }) {
@@ -156,6 +198,8 @@ BENCHMARK(BM_Pick)->Apply(sizes);
 BENCHMARK(BM_Space)->Apply(sizes);
 BENCHMARK(BM_NewLine)->Apply(sizes);
 BENCHMARK(BM_NaivePlainTextEdit)->Apply(sizes);
+BENCHMARK(BM_Resize)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResizeFloor)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

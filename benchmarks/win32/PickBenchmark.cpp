@@ -1,7 +1,9 @@
 // What one pick of "Интервал" costs in the Windows program, through the real
 // window with its repaint, as the composed text grows; beside the obvious
-// port that rewrites the whole edit box with SetWindowTextW per pick. Prints
-// CPU milliseconds per pick, which Wine's timing noise affects least.
+// port that rewrites the whole edit box with SetWindowTextW per pick. Then a
+// resize of the window to a whiteboard's 1920 × 1080 and back, each with its
+// repaint, beside a bare edit box given the same text, font change and
+// resize. Prints CPU milliseconds, which Wine's timing noise affects least.
 // Usage: pick_benchmark.exe (under Wine: see the README's Performance section)
 
 #include "Handles.h"
@@ -61,6 +63,56 @@ template <class Pick> double perPick(HWND form, int picks, Pick pick)
     return (cpuMilliseconds() - start) / picks;
 }
 
+// The mean CPU time of `rounds` runs of `round`.
+template <class Round> double perRound(int rounds, Round round)
+{
+    const double start = cpuMilliseconds();
+    for (int i = 0; i < rounds; ++i) {
+        round();
+    }
+    return (cpuMilliseconds() - start) / rounds;
+}
+
+void sizeTo(HWND window, int width, int height)
+{
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    UpdateWindow(window);
+    pump();
+}
+
+HFONT timesAt(int dpi)
+{
+    return CreateFontW(-MulDiv(12, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+        RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+        DEFAULT_PITCH | FF_DONTCARE, L"Times New Roman");
+}
+
+// The floor of a resize: the composition box alone, a bare edit box given the
+// place and font the board gives it at 1920 × 1080 (300 dpi), and back.
+double bareEditResize(const std::u16string& text, int rounds)
+{
+    const HWND edit
+        = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", reinterpret_cast<const wchar_t*>(text.c_str()),
+            WS_POPUP | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 8, 176, 449, 161,
+            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+    SetWindowTextW(edit, reinterpret_cast<const wchar_t*>(text.c_str()));
+    const HFONT usual = timesAt(96);
+    const HFONT large = timesAt(300);
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(usual), TRUE);
+    pump();
+    const double result = perRound(rounds, [&] {
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(large), FALSE);
+        sizeTo(edit, 1403, 503);
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(usual), FALSE);
+        sizeTo(edit, 449, 161);
+    });
+    DestroyWindow(edit);
+    DeleteObject(usual);
+    DeleteObject(large);
+    return result;
+}
+
 } // namespace
 
 int main() // NOLINT(bugprone-exception-escape): an escaping exception ends the run
@@ -90,6 +142,31 @@ int main() // NOLINT(bugprone-exception-escape): an escaping exception ends the 
         });
         std::printf(
             "| %zu | %.2f | %.2f | %.0f x |\n", units, ours, naive, ours > 0 ? naive / ours : 0.0);
+        std::fflush(stdout);
+    }
+
+    RECT usual {};
+    GetWindowRect(window, &usual);
+    RECT client {};
+    GetClientRect(window, &client);
+    // The outer size that gives a 1920 × 1080 client area.
+    const int largeWidth = 1920 + (usual.right - usual.left) - client.right;
+    const int largeHeight = 1080 + (usual.bottom - usual.top) - client.bottom;
+    std::printf("\n| code units | resize to 1920 x 1080 and back (ms CPU) | bare edit box (ms CPU) "
+                "| ratio |\n");
+    std::printf("|---:|---:|---:|---:|\n");
+    for (const std::size_t units : { 10000U, 1000000U }) {
+        const int rounds = units >= 1000000U ? 5 : 20;
+        const std::u16string text = compositionOf(units);
+        box.SetText(text);
+        pump();
+        const double ours = perRound(rounds, [&] {
+            sizeTo(window, largeWidth, largeHeight);
+            sizeTo(window, usual.right - usual.left, usual.bottom - usual.top);
+        });
+        const double bare = bareEditResize(text, rounds);
+        std::printf(
+            "| %zu | %.1f | %.1f | %.2f x |\n", units, ours, bare, bare > 0 ? ours / bare : 0.0);
         std::fflush(stdout);
     }
     return 0;
