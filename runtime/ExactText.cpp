@@ -35,12 +35,12 @@ void ExactText::translate(std::u16string_view piece, std::size_t displayStart, s
     }
 }
 
-std::u16string ExactText::copy() const
+std::u16string copyWithRoom(std::u16string_view text)
 {
     constexpr std::size_t kRoom = 16;
     std::u16string copy;
-    copy.reserve(text_.size() + kRoom);
-    copy = text_;
+    copy.reserve(text.size() + kRoom);
+    copy = text;
     return copy;
 }
 

@@ -14,6 +14,10 @@ namespace rt {
 [[nodiscard]] std::optional<std::u16string_view> extensionOf(
     std::u16string_view current, std::u16string_view text);
 
+// A copy of `text` with room to grow, so that appending a character or two
+// to it, as a pick does, does not copy it all again.
+[[nodiscard]] std::u16string copyWithRoom(std::u16string_view text);
+
 // How a control's display spells line breaks: one character for each,
 // whatever the text's own spelling.
 struct DisplayedBreaks {
@@ -36,9 +40,7 @@ public:
     }
 
     [[nodiscard]] const std::u16string& text() const { return text_; }
-    // A copy of the text with room to grow, so that appending a character or
-    // two to it, as a pick does, does not copy it all again.
-    [[nodiscard]] std::u16string copy() const;
+    [[nodiscard]] std::u16string copy() const { return copyWithRoom(text_); }
     // The number of characters the display holds for this text.
     [[nodiscard]] std::size_t displayLength() const { return text_.size() - pairs_.size(); }
 

@@ -17,6 +17,11 @@ std::vector<std::size_t> tabOrder(const FormDefinition& form)
     return order;
 }
 
+bool isTabStop(ControlKind kind, bool visible, bool enabled)
+{
+    return kind != ControlKind::Label && visible && enabled;
+}
+
 std::size_t nextTabStop(std::size_t count, std::optional<std::size_t> current, bool backwards)
 {
     if (count == 0) {

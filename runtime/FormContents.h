@@ -2,6 +2,7 @@
 
 #include "FormDefinition.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -13,11 +14,30 @@ namespace rt {
 // index, and in the definition's order where two share one.
 [[nodiscard]] std::vector<std::size_t> tabOrder(const FormDefinition& form);
 
+// Whether a control of `kind` takes the focus from Tab: any but a label,
+// while it is shown and enabled.
+[[nodiscard]] bool isTabStop(ControlKind kind, bool visible, bool enabled);
+
 // Where Tab moves the focus among `count` tab stops, in tab order: to the
 // stop after `current`, or before it when `backwards`, round and round. From
 // none of them (`current` none) it goes to the first, or backwards the last.
 [[nodiscard]] std::size_t nextTabStop(
     std::size_t count, std::optional<std::size_t> current, bool backwards);
+
+// The stop among `stops`, in tab order, that Tab moves the focus to from
+// `focused`, which may be none of them; `Stop{}` when there are none.
+template <typename Stop>
+[[nodiscard]] Stop tabTarget(const std::vector<Stop>& stops, const Stop& focused, bool backwards)
+{
+    if (stops.empty()) {
+        return Stop {};
+    }
+    const auto at = std::find(stops.begin(), stops.end(), focused);
+    const std::optional<std::size_t> current = at == stops.end()
+        ? std::nullopt
+        : std::optional(static_cast<std::size_t>(at - stops.begin()));
+    return stops[nextTabStop(stops.size(), current, backwards)];
+}
 
 // What a control shows and tells, decoded from the definition's Windows-1251.
 struct ControlContents {

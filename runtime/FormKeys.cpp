@@ -2,9 +2,9 @@
 
 namespace rt {
 
-std::optional<bool> fullScreenAfter(FormKey key, bool modified, bool fullScreen)
+std::optional<bool> fullScreenAfter(FormKey key, const Modifiers& modifiers, bool fullScreen)
 {
-    if (modified) {
+    if (modifiers.shift || isShortcut(modifiers)) {
         return std::nullopt;
     }
     switch (key) {

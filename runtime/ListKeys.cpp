@@ -61,12 +61,19 @@ std::optional<ListKeyAction> actionOfKey(ListKey key, const ListState& state)
     return ListKeyAction { .select = target, .click = true, .show = target };
 }
 
-int rowOfTyped(std::span<const std::u16string> rows, std::u16string_view text, bool shortcut)
+ListKey listKeyOf(std::u16string_view name, std::span<const ListKeyName> names)
 {
-    if (shortcut || text.empty()) {
+    const auto found = std::find_if(
+        names.begin(), names.end(), [name](const ListKeyName& key) { return key.name == name; });
+    return found == names.end() ? ListKey::Other : found->key;
+}
+
+int rowOfTyped(std::span<const std::u16string> rows, std::u16string_view typed)
+{
+    if (typed.empty()) {
         return -1;
     }
-    const auto row = std::find(rows.begin(), rows.end(), text);
+    const auto row = std::find(rows.begin(), rows.end(), typed);
     return row == rows.end() ? -1 : static_cast<int>(row - rows.begin());
 }
 

@@ -53,10 +53,16 @@ struct ListKeyAction {
 // the selected row again.
 [[nodiscard]] std::optional<ListKeyAction> actionOfKey(ListKey key, const ListState& state);
 
-// The row whose text is exactly the typed `text`, case and all (no search by
-// prefix), or -1. A key typed with Ctrl, Alt or a system key held is a
-// shortcut and picks nothing.
-[[nodiscard]] int rowOfTyped(
-    std::span<const std::u16string> rows, std::u16string_view text, bool shortcut);
+// A page's names for the list's keys, as its key events give them.
+struct ListKeyName {
+    std::u16string_view name;
+    ListKey key = ListKey::Other;
+};
+
+[[nodiscard]] ListKey listKeyOf(std::u16string_view name, std::span<const ListKeyName> names);
+
+// The row whose text is exactly the typed character `typed`, case and all (no
+// search by prefix), or -1; see typedCharacter().
+[[nodiscard]] int rowOfTyped(std::span<const std::u16string> rows, std::u16string_view typed);
 
 } // namespace rt

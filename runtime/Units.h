@@ -7,6 +7,8 @@ namespace rt {
 // Twips are 1/1440 inch; at 96 dots per inch 15 make one pixel.
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kStandardDpi = 96;
+// A font's points are 1/72 inch.
+inline constexpr int kPointsPerInch = 72;
 
 // Pixels on a screen of `dpi` dots per inch, rounded to the nearest.
 [[nodiscard]] constexpr int twipsToPixels(int twips, int dpi)

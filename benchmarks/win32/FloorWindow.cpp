@@ -106,14 +106,16 @@ void addControls(HWND window, HINSTANCE instance)
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*/, int show)
+// The parameters keep the names of the system's own declaration.
+int WINAPI wWinMain(
+    HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*lpCmdLine*/, int nShowCmd)
 {
     WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &procedure;
-    windowClass.hInstance = instance;
+    windowClass.hInstance = hInstance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIconW(instance, L"IDI_ICON1");
+    windowClass.hIcon = LoadIconW(hInstance, L"IDI_ICON1");
     windowClass.hbrBackground = CreateSolidBrush(colourOf(form().backColour.value_or(0)));
     windowClass.lpszClassName = L"Floor";
     RegisterClassExW(&windowClass);
@@ -128,10 +130,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     const HWND window = CreateWindowExW(0, L"Floor", decoded(form().caption).c_str(), kStyle,
         area.left + (area.right - area.left - width) / 2,
-        area.top + (area.bottom - area.top - height) / 2, width, height, nullptr, nullptr, instance,
-        nullptr);
-    addControls(window, instance);
-    ShowWindow(window, show);
+        area.top + (area.bottom - area.top - height) / 2, width, height, nullptr, nullptr,
+        hInstance, nullptr);
+    addControls(window, hInstance);
+    ShowWindow(window, nShowCmd);
     UpdateWindow(window);
 
     MSG message {};

@@ -5,6 +5,7 @@
 #include "FormKeys.h"
 #include "LabelWidget.h"
 #include "ListBoxWidget.h"
+#include "QtKeys.h"
 #include "QtUnits.h"
 #include "TextBoxWidget.h"
 #include "Windows1251.h"
@@ -76,6 +77,7 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     : QWidget(nullptr, windowFlagsOf(definition))
     , definition_(definition)
     , controls_(definition.controls.size(), nullptr)
+    , tabOrder_(tabOrder(definition))
     , fit_(fitAt(kStandardDpi, definition.clientWidth, definition.clientHeight))
 {
     static const bool accessibleFormsKnown = [] {
@@ -100,15 +102,52 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
         setWindowIcon(QIcon(QPixmap(definition.icon)));
     }
 
-    // Qt's focus chain follows the order of creation, so the controls are
-    // made in tab order, then stacked in definition order, the last on top.
-    std::vector<QWidget*> widgets(definition.controls.size(), nullptr);
-    for (const std::size_t i : tabOrder(definition)) {
-        widgets[i] = create(session, definition.controls[i], i);
+    // Made in definition order, so that the last lies on top.
+    for (std::size_t i = 0; i < definition.controls.size(); ++i) {
+        create(session, definition.controls[i], i)->installEventFilter(this);
     }
-    for (QWidget* widget : widgets) {
-        widget->raise();
+    const std::vector<QWidget*> stops = tabStops();
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        setTabOrder(stops[i - 1], stops[i]);
     }
+}
+
+QWidget* FormWindow::widget(std::size_t which) const
+{
+    return dynamic_cast<QWidget*>(controls_[which]);
+}
+
+std::vector<QWidget*> FormWindow::tabStops() const
+{
+    std::vector<QWidget*> stops;
+    for (const std::size_t which : tabOrder_) {
+        QWidget* control = widget(which);
+        if (isTabStop(definition_.controls[which].kind, control->isVisibleTo(this),
+                control->isEnabled())) {
+            stops.push_back(control);
+        }
+    }
+    return stops;
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab) {
+        return false;
+    }
+    // Every Tab is the form's: one that moves no focus does nothing else.
+    const Modifiers modifiers = modifiersOf(key);
+    if (tabMovesFocus(modifiers)) {
+        const bool backwards = modifiers.shift || key.key() == Qt::Key_Backtab;
+        if (QWidget* target = tabTarget(tabStops(), focusWidget(), backwards)) {
+            target->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        }
+    }
+    return true;
 }
 
 QWidget* FormWindow::create(
@@ -190,7 +229,7 @@ void FormWindow::layOut(const FormFit& fit)
     fit_ = fit;
     const QRect board(fit.board.left, fit.board.top, fit.board.width, fit.board.height);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        auto* widget = dynamic_cast<QWidget*>(controls_[i]);
+        QWidget* widget = this->widget(i);
         const QRect place
             = toQRect(definition_.controls[i].place, fit.dpi).translated(board.topLeft());
         widget->setGeometry(place);
@@ -216,7 +255,7 @@ void FormWindow::keyPressEvent(QKeyEvent* event)
         key = FormKey::Escape;
     }
     const std::optional<bool> fullScreen = definition_.sizable
-        ? fullScreenAfter(key, event->modifiers() != Qt::NoModifier, isFullScreen())
+        ? fullScreenAfter(key, modifiersOf(*event), isFullScreen())
         : std::nullopt;
     if (!fullScreen) {
         QWidget::keyPressEvent(event);
@@ -235,11 +274,8 @@ void FormWindow::showForm()
         }
     }
     show();
-    for (QWidget* next = nextInFocusChain(); next != this; next = next->nextInFocusChain()) {
-        if (next->isVisibleTo(this) && (next->focusPolicy() & Qt::TabFocus) != 0) {
-            next->setFocus(Qt::TabFocusReason);
-            break;
-        }
+    if (const std::vector<QWidget*> stops = tabStops(); !stops.empty()) {
+        stops.front()->setFocus(Qt::TabFocusReason);
     }
 }
 

@@ -28,8 +28,12 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab on any control moves the focus along the form's own tab order.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    [[nodiscard]] QWidget* widget(std::size_t which) const;
+    [[nodiscard]] std::vector<QWidget*> tabStops() const;
     QWidget* create(Session& session, const ControlDefinition& definition, std::size_t which);
     // Every control again at `fit`, with the font for its dpi.
     void layOut(const FormFit& fit);
@@ -37,6 +41,7 @@ private:
     const FormDefinition& definition_;
     // In definition order; Qt's parenthood owns them.
     std::vector<Control*> controls_;
+    std::vector<std::size_t> tabOrder_;
     FormFit fit_;
 };
 

@@ -1,10 +1,12 @@
 #include "ListBoxWidget.h"
 
 #include "ListKeys.h"
+#include "QtKeys.h"
 #include "RuntimeError.h"
 #include "Session.h"
 #include "TouchScroll.h"
 
+#include <QAccessible>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -51,9 +53,22 @@ std::u16string ListBoxWidget::List(Index row) const
     return item(row)->text().toStdU16String();
 }
 
+void ListBoxWidget::select(int row)
+{
+    const bool moved = currentRow() != row;
+    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    // A screen reader hears a pick as the current row's change; the first
+    // pick from the keyboard lands on the row that is current already.
+    if (!moved && hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(row);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
 void ListBoxWidget::pickRow(int row)
 {
-    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    select(row);
     raiseClick();
 }
 
@@ -124,7 +139,7 @@ bool ListBoxWidget::listKey(const QKeyEvent& event)
         return false;
     }
     if (action->select >= 0) {
-        setCurrentRow(action->select, QItemSelectionModel::ClearAndSelect);
+        select(action->select);
     }
     if (action->click) {
         raiseClick();
@@ -137,9 +152,8 @@ bool ListBoxWidget::listKey(const QKeyEvent& event)
 
 bool ListBoxWidget::typed(const QKeyEvent& event)
 {
-    const bool shortcut
-        = (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
-    const int row = rowOfTyped(rows_, event.text().toStdU16String(), shortcut);
+    const std::u16string text = event.text().toStdU16String();
+    const int row = rowOfTyped(rows_, typedCharacter(text, modifiersOf(event)));
     if (row < 0) {
         return false;
     }

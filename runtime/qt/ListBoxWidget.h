@@ -32,6 +32,8 @@ protected:
 
 private:
     void pickAt(const QPoint& position);
+    // Selects `row` and makes it the current one, as a screen reader hears.
+    void select(int row);
     void pickRow(int row);
     void raiseClick();
     // True when the list took the key.

@@ -1,6 +1,8 @@
 #include "TextBoxWidget.h"
 
+#include "QtKeys.h"
 #include "Session.h"
+#include "TextAppend.h"
 #include "TouchScroll.h"
 
 #include <QKeyEvent>
@@ -81,6 +83,7 @@ void TextBoxWidget::SetText(const std::u16string& text)
 {
     session_.beforeTextWrite();
     const OwnWrite own(writing_);
+    const std::size_t oldLength = exact_.displayLength();
     if (const auto tail = exact_.extend(text)) {
         // A written text is not the user's to undo, as in a native edit box,
         // even when it writes what was there.
@@ -89,14 +92,31 @@ void TextBoxWidget::SetText(const std::u16string& text)
             document()->setUndoRedoEnabled(true);
             return;
         }
-        const bool followEnd = textCursor().atEnd();
+        const QTextCursor user = textCursor();
+        const int anchor = user.anchor();
+        const int position = user.position();
+        const bool follows
+            = appendFollows({ .start = static_cast<std::size_t>(user.selectionStart()),
+                                .end = static_cast<std::size_t>(user.selectionEnd()) },
+                oldLength);
+        const int scrolled = verticalScrollBar()->value();
         QTextCursor end(document());
         end.movePosition(QTextCursor::End);
         end.insertText(QString::fromStdU16String(*tail));
         document()->setUndoRedoEnabled(true);
-        if (followEnd && isVisible()) {
-            ensureCursorVisible();
+        if (follows) {
+            moveCursor(QTextCursor::End);
+            if (isVisible()) {
+                ensureCursorVisible();
+            }
+            return;
         }
+        // A cursor at the end would grow with the append.
+        QTextCursor kept(document());
+        kept.setPosition(anchor);
+        kept.setPosition(position, QTextCursor::KeepAnchor);
+        setTextCursor(kept);
+        verticalScrollBar()->setValue(scrolled);
         return;
     }
     setPlainText(QString::fromStdU16String(exact_.assign(text)));
@@ -104,10 +124,13 @@ void TextBoxWidget::SetText(const std::u16string& text)
 
 void TextBoxWidget::keyPressEvent(QKeyEvent* event)
 {
-    // Shift+Enter would insert a line separator of Qt's own; every Enter is a
-    // new line here.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && event->modifiers() != Qt::NoModifier) {
+    // Shift+Enter would insert a line separator of Qt's own; every Enter that
+    // breaks the line is a plain one here.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!enterBreaksLine(modifiersOf(*event))) {
+            event->ignore();
+            return;
+        }
         QKeyEvent plain(event->type(), event->key(), Qt::NoModifier, event->text(),
             event->isAutoRepeat(), static_cast<quint16>(event->count()));
         QPlainTextEdit::keyPressEvent(&plain);

@@ -12,8 +12,20 @@ void rt_dom_scale(int id, int left, int top, double scale);
 void rt_dom_viewport(int* width, int* height);
 void rt_dom_set(
     int id, const char16_t* name, int nameLength, const char16_t* value, int valueLength);
-void rt_dom_append(int id, const char16_t* text, int length, int oldLength);
+// Appends at the display's end, `oldLength`; the caret follows if `follows`.
+void rt_dom_append(int id, const char16_t* text, int length, int oldLength, int follows);
+// Inserts at the selection as the user's typing.
 void rt_dom_insert(int id, const char16_t* text, int length);
+// Puts `text` in place of the text area's characters [from, to).
+void rt_dom_replace(int id, const char16_t* text, int length, int from, int to);
+// The text area's selection now, or (`before`) before its last edit.
+void rt_dom_selection(int id, int* start, int* end, int before);
+int rt_dom_text_length(int id);
+// Hands the text area's characters [from, to) over; returns their count, or
+// -1 where there is no room for them.
+int rt_dom_slice(int id, int from, int to);
+// The element with the focus, or 0.
+int rt_dom_focused();
 void rt_dom_select_row(int id, int row, int selected);
 void rt_dom_show_row(int id, int row);
 void rt_dom_list_metrics(int id, int* viewHeight, int* rowHeight);

@@ -18,7 +18,7 @@ std::vector<Element*>& registry()
 }
 
 // Where the page puts a text it hands over.
-std::u16string& handedOver()
+std::u16string& buffer()
 {
     static std::u16string text;
     return text;
@@ -81,6 +81,15 @@ Element* Element::find(int id)
         : nullptr;
 }
 
+std::optional<std::u16string_view> handedOver(int length)
+{
+    const std::u16string& text = buffer();
+    if (length < 0 || static_cast<std::size_t>(length) > text.size()) {
+        return std::nullopt;
+    }
+    return std::u16string_view(text).substr(0, static_cast<std::size_t>(length));
+}
+
 std::u16string cssColour(Colour colour)
 {
     const Rgb rgb = toRgb(colour);
@@ -97,7 +106,7 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE char16_t* rt_web_buffer(int length)
 {
     try {
-        std::u16string& text = rt::web::handedOver();
+        std::u16string& text = rt::web::buffer();
         text.resize(static_cast<std::size_t>(length));
         return text.data();
     } catch (const std::bad_alloc&) {
@@ -105,7 +114,7 @@ EMSCRIPTEN_KEEPALIVE char16_t* rt_web_buffer(int length)
     }
 }
 
-EMSCRIPTEN_KEEPALIVE int rt_web_event(int id, int type, int a, int b, int /*c*/)
+EMSCRIPTEN_KEEPALIVE int rt_web_event(int id, int type, int a, int b)
 {
     rt::web::Element* element = rt::web::Element::find(id);
     return element != nullptr && element->event(static_cast<rt::web::Event>(type), a, b) ? 1 : 0;
@@ -114,17 +123,14 @@ EMSCRIPTEN_KEEPALIVE int rt_web_event(int id, int type, int a, int b, int /*c*/)
 EMSCRIPTEN_KEEPALIVE int rt_web_text_event(int id, int type, int length, int a)
 {
     rt::web::Element* element = rt::web::Element::find(id);
-    const std::u16string& text = rt::web::handedOver();
     if (element == nullptr) {
         return 0;
     }
-    if (length < 0 || static_cast<std::size_t>(length) > text.size()) {
+    const std::optional<std::u16string_view> text = rt::web::handedOver(length);
+    if (!text) {
         element->textLost();
         return 1;
     }
-    return element->textEvent(static_cast<rt::web::Event>(type),
-               std::u16string_view(text).substr(0, static_cast<std::size_t>(length)), a)
-        ? 1
-        : 0;
+    return element->textEvent(static_cast<rt::web::Event>(type), *text, a) ? 1 : 0;
 }
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "Keys.h"
 #include "Units.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,14 +23,12 @@ enum class Tag {
 
 // What the page reports of an element, with the numbers dom.js sends.
 enum class Event {
-    // A key pressed: its key code, and the modifiers (Shift 1, Ctrl 2, Alt 4,
-    // Meta 8); for a list, the typed text, with the modifiers in the high half.
+    // A key pressed: its name (the DOM's `key`) as the text, and the
+    // modifiers (kPageModifiers).
     Key = 1,
     // A press of the mouse's main button, a tap, or a button's click: the row.
     Press = 2,
-    // Tab on the form: the focused element, and whether Shift is held.
-    Tab = 3,
-    // The user changed a text area: its whole value.
+    // The user changed a text area: the kind of the edit (`inputType`).
     Input = 4,
     // Pasted into a text area: the clipboard's text.
     Paste = 5,
@@ -35,10 +36,23 @@ enum class Event {
     Resize = 6,
 };
 
-inline constexpr int kShift = 1;
-inline constexpr int kCtrl = 2;
-inline constexpr int kAlt = 4;
-inline constexpr int kMeta = 8;
+// The bits of the modifiers that dom.js sends with a key.
+inline constexpr std::array<ModifierCode, 4> kPageModifiers { {
+    { 1, Modifier::Shift },
+    { 2, Modifier::Ctrl },
+    { 4, Modifier::Alt },
+    { 8, Modifier::Meta },
+} };
+
+[[nodiscard]] inline Modifiers pageModifiers(int bits)
+{
+    return modifiersOf(kPageModifiers,
+        [bits](unsigned code) { return (static_cast<unsigned>(bits) & code) != 0; });
+}
+
+// The text the page handed over last, `length` code units of it; none when
+// it found no room.
+[[nodiscard]] std::optional<std::u16string_view> handedOver(int length);
 
 // An element of the page, made with this object and removed with it. The
 // page's events for it come to event() and textEvent(), which return true

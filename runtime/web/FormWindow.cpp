@@ -70,16 +70,14 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     }
     set(u"font-family", fontFamilyOf(definition.font));
     // Points at the page's 96 CSS pixels to the inch.
-    set(u"font-size", pixels(definition.font.points * kStandardDpi / 72));
+    set(u"font-size", pixels(definition.font.points * kStandardDpi / kPointsPerInch));
     // Made in definition order, so that the last lies on top.
     for (std::size_t which = 0; which < children_.size(); ++which) {
         create(session, which);
     }
     int tabIndex = 0;
-    for (const std::size_t which : tabOrder_) {
-        if (definition.controls[which].kind != ControlKind::Label) {
-            children_[which]->set(u"@tabindex", number(++tabIndex));
-        }
+    for (const web::Element* stop : tabStops()) {
+        stop->set(u"@tabindex", number(++tabIndex));
     }
 }
 
@@ -163,32 +161,32 @@ std::vector<const web::Element*> FormWindow::tabStops() const
     // No code shows or hides a control after the definition.
     for (const std::size_t which : tabOrder_) {
         const ControlDefinition& control = definition_.controls[which];
-        if (control.kind != ControlKind::Label && control.visible) {
+        if (isTabStop(control.kind, control.visible, true)) {
             stops.push_back(children_[which].get());
         }
     }
     return stops;
 }
 
-bool FormWindow::event(web::Event type, int focused, int backwards)
+bool FormWindow::event(web::Event type, int width, int height)
 {
-    if (type == web::Event::Resize) {
-        fit(focused, backwards);
-        return true;
-    }
-    if (type != web::Event::Tab) {
+    if (type != web::Event::Resize) {
         return false;
     }
-    const std::vector<const web::Element*> stops = tabStops();
-    if (stops.empty()) {
-        return true;
+    fit(width, height);
+    return true;
+}
+
+bool FormWindow::textEvent(web::Event type, std::u16string_view key, int modifiers)
+{
+    const Modifiers held = web::pageModifiers(modifiers);
+    if (type != web::Event::Key || key != u"Tab" || !tabMovesFocus(held)) {
+        return false;
     }
-    const auto at = std::find_if(stops.begin(), stops.end(),
-        [focused](const web::Element* stop) { return stop->id() == focused; });
-    const std::optional<std::size_t> current = at == stops.end()
-        ? std::nullopt
-        : std::optional(static_cast<std::size_t>(at - stops.begin()));
-    stops[nextTabStop(stops.size(), current, backwards != 0)]->focus();
+    const web::Element* focused = web::Element::find(rt_dom_focused());
+    if (const web::Element* target = tabTarget(tabStops(), focused, held.shift)) {
+        target->focus();
+    }
     return true;
 }
 

@@ -29,7 +29,8 @@ public:
     // Shows the form with the focus on the first control of the tab order.
     void showForm();
 
-    bool event(web::Event type, int focused, int backwards) override;
+    bool event(web::Event type, int width, int height) override;
+    bool textEvent(web::Event type, std::u16string_view key, int modifiers) override;
 
 private:
     void create(Session& session, std::size_t which);

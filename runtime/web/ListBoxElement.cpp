@@ -12,14 +12,12 @@ namespace rt::web {
 
 namespace {
 
-// The page's key codes.
-constexpr std::array<ListKeyCode, 9> kListKeys { { { 38, ListKey::Up }, { 40, ListKey::Down },
-    { 37, ListKey::Left }, { 39, ListKey::Right }, { 33, ListKey::PageUp },
-    { 34, ListKey::PageDown }, { 36, ListKey::Home }, { 35, ListKey::End },
-    { 13, ListKey::Enter } } };
-
-constexpr int kModifierShift = 16;
-constexpr int kKeyMask = 0xFFFF;
+// The page's names of the keys.
+constexpr std::array<ListKeyName, 9> kListKeys { { { u"ArrowUp", ListKey::Up },
+    { u"ArrowDown", ListKey::Down }, { u"ArrowLeft", ListKey::Left },
+    { u"ArrowRight", ListKey::Right }, { u"PageUp", ListKey::PageUp },
+    { u"PageDown", ListKey::PageDown }, { u"Home", ListKey::Home }, { u"End", ListKey::End },
+    { u"Enter", ListKey::Enter } } };
 
 } // namespace
 
@@ -77,18 +75,16 @@ bool ListBoxElement::event(Event type, int row, int /*unused*/)
     return true;
 }
 
-bool ListBoxElement::textEvent(Event type, std::u16string_view typed, int key)
+bool ListBoxElement::textEvent(Event type, std::u16string_view key, int modifiers)
 {
     if (type != Event::Key) {
         return false;
     }
-    const int modifiers = key >> kModifierShift;
     ListState state {
         .count = static_cast<int>(rows_.size()), .selected = selected_, .focusRow = focusRow_
     };
     rt_dom_list_metrics(id(), &state.viewHeight, &state.rowHeight);
-    if (const std::optional<ListKeyAction> action
-        = actionOfKey(listKeyOf(key & kKeyMask, kListKeys), state)) {
+    if (const std::optional<ListKeyAction> action = actionOfKey(listKeyOf(key, kListKeys), state)) {
         if (action->select >= 0) {
             select(action->select);
         }
@@ -100,7 +96,7 @@ bool ListBoxElement::textEvent(Event type, std::u16string_view typed, int key)
         }
         return true;
     }
-    const int row = rowOfTyped(rows_, typed, (modifiers & (kCtrl | kAlt | kMeta)) != 0);
+    const int row = rowOfTyped(rows_, typedCharacter(key, pageModifiers(modifiers)));
     if (row < 0) {
         return false;
     }

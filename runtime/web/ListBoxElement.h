@@ -27,7 +27,7 @@ public:
     [[nodiscard]] std::u16string List(Index row) const override;
 
     bool event(Event type, int row, int /*unused*/) override;
-    bool textEvent(Event type, std::u16string_view typed, int key) override;
+    bool textEvent(Event type, std::u16string_view key, int modifiers) override;
 
 private:
     void select(int row);

@@ -1,25 +1,35 @@
 #include "TextBoxElement.h"
 
 #include "Bridge.h"
+#include "Keys.h"
 #include "LineBreaks.h"
 #include "Session.h"
+#include "TextAppend.h"
 
+#include <algorithm>
+#include <array>
 #include <new>
 
 namespace rt::web {
 
 namespace {
 
-// A textarea's value: LF for every line break, CR LF and lone CR alike.
-constexpr DisplayedBreaks kValueBreaks { .separator = u'\n', .breaking = u"\r\n" };
-constexpr int kEnter = 13;
+// The edits a text area makes at its selection, after which the caret stands
+// just past what they put in, the rest of the text as it was.
+bool editsAtSelection(std::u16string_view inputType)
+{
+    constexpr std::array<std::u16string_view, 3> kInserts { u"insertText", u"insertLineBreak",
+        u"insertParagraph" };
+    return inputType.starts_with(u"delete")
+        || std::find(kInserts.begin(), kInserts.end(), inputType) != kInserts.end();
+}
 
 } // namespace
 
 TextBoxElement::TextBoxElement(Session& session, const Element& form, const std::u16string& text)
     : Element(Tag::TextArea, &form)
     , session_(session)
-    , exact_(kValueBreaks)
+    , exact_(DisplayedBreaks {})
 {
     set(u"#text", exact_.assign(text));
 }
@@ -29,46 +39,113 @@ std::u16string TextBoxElement::Text() const
     return exact_.copy();
 }
 
+Selection TextBoxElement::selection(bool beforeEdit) const
+{
+    int start = 0;
+    int end = 0;
+    rt_dom_selection(id(), &start, &end, beforeEdit ? 1 : 0);
+    const auto length = static_cast<int>(exact_.displayLength());
+    start = std::clamp(start, 0, length);
+    return { .start = static_cast<std::size_t>(start),
+        .end = static_cast<std::size_t>(std::clamp(end, start, length)) };
+}
+
 void TextBoxElement::SetText(const std::u16string& text)
 {
     session_.beforeTextWrite();
     const std::size_t oldLength = exact_.displayLength();
+    const Selection before = selection(false);
     if (const auto tail = exact_.extend(text)) {
-        rt_dom_append(
-            id(), tail->data(), static_cast<int>(tail->size()), static_cast<int>(oldLength));
+        rt_dom_append(id(), tail->data(), static_cast<int>(tail->size()),
+            static_cast<int>(oldLength), appendFollows(before, oldLength) ? 1 : 0);
         return;
     }
     set(u"#text", exact_.assign(text));
 }
 
-void TextBoxElement::insert(std::u16string_view display) const
+bool TextBoxElement::key(std::u16string_view name, const Modifiers& modifiers) const
 {
-    rt_dom_insert(id(), display.data(), static_cast<int>(display.size()));
-}
-
-bool TextBoxElement::event(Event type, int key, int modifiers)
-{
-    // Enter with Shift or Ctrl is a new line too; plain Enter is the
-    // textarea's own.
-    if (type == Event::Key && key == kEnter && (modifiers & (kShift | kCtrl)) != 0
-        && (modifiers & (kAlt | kMeta)) == 0) {
-        insert(exact_.displayOf(kCrLf));
+    if (name != u"Enter") {
+        return false;
+    }
+    if (!enterBreaksLine(modifiers)) {
         return true;
     }
-    return false;
+    // Plain Enter is the text area's own.
+    if (!modifiers.shift && !modifiers.ctrl) {
+        return false;
+    }
+    const std::u16string line = exact_.displayOf(kCrLf);
+    rt_dom_insert(id(), line.data(), static_cast<int>(line.size()));
+    return true;
 }
 
-bool TextBoxElement::textEvent(Event type, std::u16string_view text, int /*a*/)
+ExactText::Edit TextBoxElement::editOf(std::u16string_view inputType) const
+{
+    const std::size_t oldLength = exact_.displayLength();
+    const auto newLength = static_cast<std::size_t>(std::max(rt_dom_text_length(id()), 0));
+    const ExactText::Edit whole { .from = 0, .oldEnd = oldLength, .newEnd = newLength };
+    if (!editsAtSelection(inputType)) {
+        return whole;
+    }
+    int start = 0;
+    int end = 0;
+    int caret = 0;
+    int caretEnd = 0;
+    rt_dom_selection(id(), &start, &end, 1);
+    rt_dom_selection(id(), &caret, &caretEnd, 0);
+    if (start < 0 || end < start || caret < 0) {
+        return whole;
+    }
+    const auto from = static_cast<std::size_t>(std::min(start, caret));
+    const auto newEnd = static_cast<std::size_t>(caret);
+    // What the lengths say it removed must take in the old selection.
+    if (newEnd > newLength || oldLength + newEnd < newLength + from) {
+        return whole;
+    }
+    const std::size_t oldEnd = oldLength + newEnd - newLength;
+    if (oldEnd < static_cast<std::size_t>(end) || oldEnd > oldLength) {
+        return whole;
+    }
+    return { .from = from, .oldEnd = oldEnd, .newEnd = newEnd };
+}
+
+void TextBoxElement::follow(std::u16string_view inputType)
+{
+    const ExactText::Edit edit = editOf(inputType);
+    const int length
+        = rt_dom_slice(id(), static_cast<int>(edit.from), static_cast<int>(edit.newEnd));
+    const std::optional<std::u16string_view> now = handedOver(length);
+    if (!now) {
+        throw std::bad_alloc();
+    }
+    exact_.follow(edit, *now);
+}
+
+void TextBoxElement::paste(std::u16string_view clipboard)
+{
+    const std::u16string display = exact_.displayOf(withCrLf(clipboard));
+    const Selection at = selection(false);
+    exact_.replaceDisplayRange(at.start, at.end - at.start, display);
+    rt_dom_replace(id(), display.data(), static_cast<int>(display.size()),
+        static_cast<int>(at.start), static_cast<int>(at.end));
+}
+
+bool TextBoxElement::textEvent(Event type, std::u16string_view text, int modifiers)
 {
     // Following the user runs as an event does: no room for the text is a
     // run-time error, not a text that differs from what the box shows.
     switch (type) {
-    case Event::Input:
-        session_.raiseEvent(
-            [&] { exact_.follow(exact_.editAt(0, text.size(), text.size()), text); });
+    case Event::Key:
+        return key(text, pageModifiers(modifiers));
+    case Event::Input: {
+        // The text is the page's buffer, which reading the value reuses.
+        const std::u16string inputType(text);
+        session_.raiseEvent([&] { follow(inputType); });
         return true;
+    }
     case Event::Paste:
-        session_.raiseEvent([&] { insert(exact_.displayOf(withCrLf(text))); });
+        session_.raiseEvent([&] { paste(text); });
         return true;
     default:
         return false;

@@ -2,6 +2,8 @@
 
 #include "Element.h"
 #include "ExactText.h"
+#include "Keys.h"
+#include "TextAppend.h"
 #include "TextBox.h"
 
 #include <string>
@@ -22,12 +24,18 @@ public:
     [[nodiscard]] std::u16string Text() const override;
     void SetText(const std::u16string& text) override;
 
-    bool event(Event type, int key, int modifiers) override;
-    bool textEvent(Event type, std::u16string_view text, int a) override;
+    bool textEvent(Event type, std::u16string_view text, int modifiers) override;
     void textLost() override;
 
 private:
-    void insert(std::u16string_view display) const;
+    [[nodiscard]] Selection selection(bool beforeEdit) const;
+    // True when the key is taken: the page does nothing more with it.
+    bool key(std::u16string_view name, const Modifiers& modifiers) const;
+    // Where the user's edit of kind `inputType` lies; the whole text where
+    // its kind does not tell.
+    [[nodiscard]] ExactText::Edit editOf(std::u16string_view inputType) const;
+    void follow(std::u16string_view inputType);
+    void paste(std::u16string_view clipboard);
 
     Session& session_;
     ExactText exact_;

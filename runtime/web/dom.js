@@ -30,8 +30,8 @@
       }
       return text.length;
     },
-    send: function (id, type, a, b, c) {
-      return rtDom.ended ? 0 : _rt_web_event(id, type, a | 0, b | 0, c | 0);
+    send: function (id, type, a, b) {
+      return rtDom.ended ? 0 : _rt_web_event(id, type, a | 0, b | 0);
     },
     sendText: function (id, type, text, a) {
       return rtDom.ended ? 0 : _rt_web_text_event(id, type, rtDom.pass(text), a | 0);
@@ -128,10 +128,8 @@
         }
       });
       element.addEventListener('keydown', function (event) {
-        if (event.key === 'Tab' && !event.ctrlKey && !event.altKey && !event.metaKey) {
+        if (event.key === 'Tab' && rtDom.sendText(id, 1, event.key, rtDom.modifiers(event))) {
           event.preventDefault();
-          var focused = document.activeElement ? document.activeElement.id.slice(2) : 0;
-          rtDom.send(id, 3, focused, event.shiftKey ? 1 : 0);
         }
       });
     } else {
@@ -149,9 +147,11 @@
       style.padding = '1px 2px';
       style.touchAction = 'pan-y';
       element.spellcheck = false;
+      // The C++ side follows each edit from its kind and the selection
+      // before and after it, and reads only what it needs of the value.
       element.addEventListener('input', function (event) {
         if (!rtDom.writing) {
-          rtDom.sendText(id, 4, element.value, 0);
+          rtDom.sendText(id, 4, event.inputType || '', 0);
         }
       });
       element.addEventListener('paste', function (event) {
@@ -159,15 +159,16 @@
         rtDom.sendText(id, 5, event.clipboardData.getData('text/plain'), 0);
       });
       element.addEventListener('keydown', function (event) {
-        if (rtDom.send(id, 1, event.keyCode, rtDom.modifiers(event))) {
+        if (rtDom.sendText(id, 1, event.key, rtDom.modifiers(event))) {
           event.preventDefault();
         }
       });
-      // A text the program wrote is not the user's to undo.
       element.addEventListener('beforeinput', function (event) {
+        // A text the program wrote is not the user's to undo.
         if (element.rtWritten && /^history/.test(event.inputType)) {
           event.preventDefault();
         }
+        element.rtBefore = [element.selectionStart, element.selectionEnd];
       });
     } else if (kind === 2) {
       element.setAttribute('role', 'listbox');
@@ -188,8 +189,7 @@
         rtDom.send(id, 2, rtDom.rowOf(element, target));
       });
       element.addEventListener('keydown', function (event) {
-        var typed = event.key.length <= 2 ? event.key : '';
-        if (rtDom.sendText(id, 1, typed, event.keyCode | (rtDom.modifiers(event) << 16))) {
+        if (rtDom.sendText(id, 1, event.key, rtDom.modifiers(event))) {
           event.preventDefault();
         }
       });
@@ -276,11 +276,6 @@
       document.documentElement.style.background = text;
     } else if (key === '#title') {
       document.title = text;
-    } else if (key === '#icon') {
-      var link = document.querySelector('link[rel=icon]') || document.createElement('link');
-      link.rel = 'icon';
-      link.href = text;
-      document.head.appendChild(link);
     } else if (key.charAt(0) === '@') {
       element.setAttribute(key.slice(1), text);
     } else {
@@ -288,10 +283,11 @@
     }
   },
 
-  // Appends to a text area at its end, as an edit of its own, so that the
-  // browser lays out only what is new. The caret at the end follows it.
+  // Appends to a text area at its end, as an edit of its own: Chromium
+  // lays out only what is new after its editing command, and after no
+  // standard call. The caret follows when the C++ side says so.
   rt_dom_append__deps: ['$rtDom'],
-  rt_dom_append: function (id, pointer, length, oldLength) {
+  rt_dom_append: function (id, pointer, length, oldLength, follows) {
     var area = rtDom.elements[id];
     area.rtWritten = true;
     if (!length) {
@@ -302,7 +298,6 @@
     var start = area.selectionStart;
     var end = area.selectionEnd;
     var scrolled = area.scrollTop;
-    var atEnd = start === end && end === oldLength;
     rtDom.writing = true;
     // The editing command works in the focused element only; no on-screen
     // keyboard opens for this moment of focus.
@@ -315,7 +310,7 @@
     if (!document.execCommand('insertText', false, text)) {
       area.setRangeText(text, oldLength, oldLength, 'end');
     }
-    if (!atEnd) {
+    if (!follows) {
       area.setSelectionRange(start, end);
       area.scrollTop = scrolled;
     }
@@ -330,15 +325,56 @@
     rtDom.writing = false;
   },
 
-  // The user's own edit at the selection, undoable as typing is.
+  // A new line typed with Shift or Ctrl: one character, which the editing
+  // command inserts at once and keeps for undo, as typing is.
   rt_dom_insert__deps: ['$rtDom'],
   rt_dom_insert: function (id, pointer, length) {
     var area = rtDom.elements[id];
     var text = rtDom.text(pointer, length);
     if (!document.execCommand('insertText', false, text)) {
       area.setRangeText(text, area.selectionStart, area.selectionEnd, 'end');
-      area.dispatchEvent(new Event('input'));
+      area.dispatchEvent(new InputEvent('input', { inputType: 'insertText', data: text }));
     }
+  },
+
+  // A paste, in the time the text area takes to hold it: the editing command
+  // grows with the square of its lines. It is not undone with the typing.
+  rt_dom_replace__deps: ['$rtDom'],
+  rt_dom_replace: function (id, pointer, length, from, to) {
+    var area = rtDom.elements[id];
+    rtDom.writing = true;
+    area.setRangeText(rtDom.text(pointer, length), from, to, 'end');
+    if (area.selectionEnd === area.textLength) {
+      area.scrollTop = area.scrollHeight;
+    }
+    rtDom.writing = false;
+  },
+
+  // The selection now, or (`before` set) as the last edit found it.
+  rt_dom_selection__deps: ['$rtDom'],
+  rt_dom_selection: function (id, start, end, before) {
+    var area = rtDom.elements[id];
+    var range = before && area.rtBefore ? area.rtBefore : [area.selectionStart, area.selectionEnd];
+    HEAP32[start >> 2] = range[0];
+    HEAP32[end >> 2] = range[1];
+  },
+
+  rt_dom_text_length__deps: ['$rtDom'],
+  rt_dom_text_length: function (id) {
+    return rtDom.elements[id].textLength;
+  },
+
+  // Hands the text area's characters [from, to) over; returns their count.
+  rt_dom_slice__deps: ['$rtDom', 'rt_web_buffer'],
+  rt_dom_slice: function (id, from, to) {
+    return rtDom.pass(rtDom.elements[id].value.slice(from, to));
+  },
+
+  rt_dom_focused__deps: ['$rtDom'],
+  rt_dom_focused: function () {
+    var focused = document.activeElement;
+    var id = focused && /^rt[0-9]+$/.test(focused.id) ? Number(focused.id.slice(2)) : 0;
+    return rtDom.elements[id] === focused ? id : 0;
   },
 
   rt_dom_select_row__deps: ['$rtDom'],

@@ -1,5 +1,7 @@
 #include "ChildWindow.h"
 
+#include <array>
+
 namespace rt::win32 {
 
 ChildWindow::ChildWindow(HWND handle)
@@ -50,9 +52,16 @@ bool keyHeld(int key)
     return (static_cast<unsigned short>(GetKeyState(key)) & 0x8000U) != 0;
 }
 
-bool shortcutModifierHeld()
+Modifiers heldModifiers()
 {
-    return keyHeld(VK_CONTROL) || keyHeld(VK_MENU) || keyHeld(VK_LWIN) || keyHeld(VK_RWIN);
+    static constexpr std::array<ModifierCode, 5> kModifierKeys { {
+        { VK_SHIFT, Modifier::Shift },
+        { VK_CONTROL, Modifier::Ctrl },
+        { VK_MENU, Modifier::Alt },
+        { VK_LWIN, Modifier::Meta },
+        { VK_RWIN, Modifier::Meta },
+    } };
+    return modifiersOf(kModifierKeys, [](unsigned key) { return keyHeld(static_cast<int>(key)); });
 }
 
 } // namespace rt::win32

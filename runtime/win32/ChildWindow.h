@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Keys.h"
+
 #include <windows.h>
 
 namespace rt::win32 {
@@ -45,7 +47,7 @@ private:
 
 // True while `key` is down, as of the message being handled.
 [[nodiscard]] bool keyHeld(int key);
-// True while Ctrl, Alt or a Windows key is held: the key is a shortcut.
-[[nodiscard]] bool shortcutModifierHeld();
+// The modifiers held, as of the message being handled.
+[[nodiscard]] Modifiers heldModifiers();
 
 } // namespace rt::win32

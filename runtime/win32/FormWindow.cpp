@@ -21,7 +21,6 @@ namespace {
 using win32::wide;
 
 constexpr UINT_PTR kFirstControlId = 100;
-constexpr int kPointsPerInch = 72;
 constexpr int kStandardIconSize = 32;
 constexpr int kStandardSmallIconSize = 16;
 
@@ -131,13 +130,6 @@ HFONT fontAt(const FontDefinition& font, int dpi)
         font.italic ? TRUE : FALSE, font.underline ? TRUE : FALSE, font.strikeout ? TRUE : FALSE,
         static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
         DEFAULT_PITCH | FF_DONTCARE, wide(name));
-}
-
-// Labels take no focus, nor do hidden or disabled controls.
-bool isTabStop(HWND control)
-{
-    return (static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)) & WS_TABSTOP) != 0
-        && IsWindowVisible(control) != FALSE && IsWindowEnabled(control) != FALSE;
 }
 
 } // namespace
@@ -359,7 +351,9 @@ std::vector<HWND> FormWindow::tabStops() const
 {
     std::vector<HWND> stops;
     for (const std::size_t which : tabOrder_) {
-        if (const HWND control = children_[which]->handle(); isTabStop(control)) {
+        const HWND control = children_[which]->handle();
+        if (isTabStop(definition_.controls[which].kind, IsWindowVisible(control) != FALSE,
+                IsWindowEnabled(control) != FALSE)) {
             stops.push_back(control);
         }
     }
@@ -380,27 +374,21 @@ bool FormWindow::navigate(const MSG& message)
     }
     if (message.wParam == VK_F11 || message.wParam == VK_ESCAPE) {
         const FormKey key = message.wParam == VK_F11 ? FormKey::FullScreen : FormKey::Escape;
-        const bool modified = win32::keyHeld(VK_SHIFT) || win32::shortcutModifierHeld();
         const std::optional<bool> fullScreen = definition_.sizable
-            ? fullScreenAfter(key, modified, windowed_.has_value())
+            ? fullScreenAfter(key, win32::heldModifiers(), windowed_.has_value())
             : std::nullopt;
         if (fullScreen) {
             setFullScreen(*fullScreen);
         }
         return fullScreen.has_value();
     }
-    if (message.wParam != VK_TAB || win32::keyHeld(VK_CONTROL) || win32::keyHeld(VK_MENU)) {
+    const Modifiers modifiers = win32::heldModifiers();
+    if (message.wParam != VK_TAB || !tabMovesFocus(modifiers)) {
         return false;
     }
-    const std::vector<HWND> stops = tabStops();
-    if (stops.empty()) {
-        return true;
+    if (const HWND target = tabTarget(tabStops(), GetFocus(), modifiers.shift)) {
+        SetFocus(target);
     }
-    const auto at = std::find(stops.begin(), stops.end(), GetFocus());
-    const std::optional<std::size_t> current = at == stops.end()
-        ? std::nullopt
-        : std::optional(static_cast<std::size_t>(at - stops.begin()));
-    SetFocus(stops[nextTabStop(stops.size(), current, win32::keyHeld(VK_SHIFT))]);
     return true;
 }
 

@@ -107,7 +107,7 @@ bool ListBoxWindow::key(WPARAM key)
 void ListBoxWindow::typed(wchar_t character)
 {
     const std::u16string text(1, static_cast<char16_t>(character));
-    if (const int row = rowOfTyped(rows_, text, shortcutModifierHeld()); row >= 0) {
+    if (const int row = rowOfTyped(rows_, typedCharacter(text, heldModifiers())); row >= 0) {
         pickRow(row);
     }
 }

@@ -1,8 +1,10 @@
 #include "TextBoxWindow.h"
 
 #include "ExactText.h"
+#include "Keys.h"
 #include "LineBreaks.h"
 #include "Session.h"
+#include "TextAppend.h"
 #include "WideText.h"
 
 namespace rt::win32 {
@@ -13,17 +15,12 @@ constexpr wchar_t kCtrlA = 0x01;
 constexpr wchar_t kCtrlV = 0x16;
 constexpr wchar_t kEscape = 0x1B;
 
-struct Selection {
-    DWORD start = 0;
-    DWORD end = 0;
-};
-
 Selection selectionOf(HWND edit)
 {
-    Selection selection;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
-        reinterpret_cast<LPARAM>(&selection.end));
-    return selection;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return { .start = start, .end = end };
 }
 
 std::u16string clipboardText(HWND owner)
@@ -58,29 +55,41 @@ TextBoxWindow::TextBoxWindow(Session& session, HWND handle)
     SendMessageW(handle, EM_SETLIMITTEXT, 0, 0);
 }
 
-std::u16string TextBoxWindow::Text() const
+const std::u16string& TextBoxWindow::known() const
 {
+    // The edit box marks itself modified on every change but the program's,
+    // which clears the mark; the length is a second guard.
     const auto length = static_cast<std::size_t>(GetWindowTextLengthW(handle()));
-    // With room to grow, so that appending a character or two to the copy, as
-    // a pick does, does not copy it all again.
-    constexpr std::size_t kRoom = 16;
-    std::u16string text;
-    text.reserve(length + kRoom);
-    text.resize(length + 1);
+    if (known_ && SendMessageW(handle(), EM_GETMODIFY, 0, 0) == FALSE && known_->size() == length) {
+        return *known_;
+    }
+    std::u16string text(length + 1, u'\0');
     const int copied = GetWindowTextW(
         handle(), reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(length + 1));
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
+    known_ = std::move(text);
+    SendMessageW(handle(), EM_SETMODIFY, FALSE, 0);
+    return *known_;
+}
+
+std::u16string TextBoxWindow::Text() const
+{
+    return copyWithRoom(known());
 }
 
 void TextBoxWindow::SetText(const std::u16string& text)
 {
     session_.beforeTextWrite();
-    const std::u16string current = Text();
+    const std::u16string& current = known();
     if (const auto tail = extensionOf(current, text)) {
-        append(std::u16string(*tail), current.size());
+        const std::size_t oldLength = current.size();
+        const std::u16string added(*tail);
+        known_->append(added);
+        append(added, oldLength);
+        SendMessageW(handle(), EM_SETMODIFY, FALSE, 0);
         return;
     }
+    known_.reset();
     // The caret goes to the start and the undo buffer empties: a written text
     // is not the user's to undo.
     SetWindowTextW(handle(), wide(text));
@@ -93,7 +102,7 @@ void TextBoxWindow::append(const std::u16string& tail, std::size_t oldLength)
         return;
     }
     const Selection before = selectionOf(handle());
-    const bool caretAtEnd = before.start == before.end && before.end == oldLength;
+    const bool caretAtEnd = appendFollows(before, oldLength);
     const auto firstLine = SendMessageW(handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
     const auto end = static_cast<WPARAM>(oldLength);
     SendMessageW(handle(), WM_SETREDRAW, FALSE, 0);
@@ -101,7 +110,8 @@ void TextBoxWindow::append(const std::u16string& tail, std::size_t oldLength)
     replaceSelection(tail, false);
     if (!caretAtEnd) {
         // The user's caret and view stay where they were.
-        SendMessageW(handle(), EM_SETSEL, before.start, static_cast<LPARAM>(before.end));
+        SendMessageW(handle(), EM_SETSEL, static_cast<WPARAM>(before.start),
+            static_cast<LPARAM>(before.end));
         const auto nowFirst = SendMessageW(handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
         SendMessageW(handle(), EM_LINESCROLL, 0, firstLine - nowFirst);
     }
@@ -153,8 +163,7 @@ LRESULT TextBoxWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
         switch (static_cast<wchar_t>(wParam)) {
         case L'\r':
         case L'\n':
-            // Enter with or without Shift or Ctrl is a new line.
-            if (!readOnly()) {
+            if (!readOnly() && enterBreaksLine(heldModifiers())) {
                 replaceSelection(std::u16string(kCrLf), true);
             }
             return 0;

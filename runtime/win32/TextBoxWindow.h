@@ -3,6 +3,7 @@
 #include "ChildWindow.h"
 #include "TextBox.h"
 
+#include <optional>
 #include <string>
 
 namespace rt {
@@ -30,8 +31,11 @@ private:
     [[nodiscard]] bool readOnly() const;
     void paste();
     void append(const std::u16string& tail, std::size_t oldLength);
+    // The window's text, read again only when the user has changed it.
+    [[nodiscard]] const std::u16string& known() const;
 
     Session& session_;
+    mutable std::optional<std::u16string> known_;
 };
 
 } // namespace win32

@@ -4,6 +4,7 @@
 #include "FormWindow.h"
 #include "Session.h"
 #include "Startup.h"
+#include "Utf8.h"
 
 #include <commctrl.h>
 #include <string>
@@ -12,16 +13,6 @@
 namespace rt {
 
 namespace {
-
-std::u16string widened(std::string_view utf8)
-{
-    const int length
-        = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::u16string text(static_cast<std::size_t>(length), u'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-        reinterpret_cast<wchar_t*>(text.data()), length);
-    return text;
-}
 
 // No IsDialogMessage: it would close the window on Escape in a multi-line
 // edit box and take Enter from the focused control. The form moves the focus
@@ -47,7 +38,7 @@ int ThunRTMain(const ProjectDescription& project)
     INITCOMMONCONTROLSEX controls { sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&controls);
 
-    Session session(widened(project.name));
+    Session session(fromUtf8(project.name));
     const std::unique_ptr<Form> form = loadStartupForm(session, project);
     if (!form) {
         return session.endStatus().value_or(kErrorExitStatus);

@@ -5,6 +5,7 @@
 #include "FormContents.h"
 #include "FormFit.h"
 #include "FormKeys.h"
+#include "Keys.h"
 #include "LineBreaks.h"
 #include "ListKeys.h"
 
@@ -101,16 +102,15 @@ TEST(ListKeys, APageIsTheVisibleRowsButOne)
     EXPECT_EQ(rt::rowsPerPage(0, 0), 1) << "a list not laid out yet moves one row";
 }
 
-TEST(ListKeys, ATypedCharacterPicksExactlyItsRowUnlessItIsAShortcut)
+TEST(ListKeys, ATypedCharacterPicksExactlyItsRow)
 {
     const std::array<std::u16string, 4> rows { u"a", u"A", u"я", u"\U0001F600" };
-    EXPECT_EQ(rt::rowOfTyped(rows, u"A", false), 1) << "case and all";
-    EXPECT_EQ(rt::rowOfTyped(rows, u"я", false), 2);
-    EXPECT_EQ(rt::rowOfTyped(rows, u"\U0001F600", false), 3) << "a surrogate pair";
-    EXPECT_EQ(rt::rowOfTyped(rows, u"a", true), -1);
-    EXPECT_EQ(rt::rowOfTyped(rows, u"b", false), -1);
-    EXPECT_EQ(rt::rowOfTyped(rows, u"", false), -1);
-    EXPECT_EQ(rt::rowOfTyped(rows, u"aA", false), -1) << "no search by prefix";
+    EXPECT_EQ(rt::rowOfTyped(rows, u"A"), 1) << "case and all";
+    EXPECT_EQ(rt::rowOfTyped(rows, u"я"), 2);
+    EXPECT_EQ(rt::rowOfTyped(rows, u"\U0001F600"), 3) << "a surrogate pair";
+    EXPECT_EQ(rt::rowOfTyped(rows, u"b"), -1);
+    EXPECT_EQ(rt::rowOfTyped(rows, u""), -1);
+    EXPECT_EQ(rt::rowOfTyped(rows, u"aA"), -1) << "no search by prefix";
 }
 
 TEST(LineBreaks, AnySpellingBecomesCrLf)
@@ -212,12 +212,39 @@ TEST(FormFit, NoSpaceOrClientAreaBreaksIt)
 
 TEST(FormKeys, F11TogglesTheWholeScreenAndEscapeOnlyLeavesItUnmodified)
 {
-    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::FullScreen, false, false), true);
-    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::Escape, false, true), false);
-    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::Escape, false, false), std::nullopt)
+    const rt::Modifiers none;
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::FullScreen, none, false), true);
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::Escape, none, true), false);
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::Escape, none, false), std::nullopt)
         << "Escape stays the control's";
-    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::FullScreen, true, false), std::nullopt)
-        << "Shift+F11 or Ctrl+F11 is no F11";
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::FullScreen, { .shift = true }, false), std::nullopt)
+        << "Shift+F11 is no F11";
+    EXPECT_EQ(rt::fullScreenAfter(rt::FormKey::FullScreen, { .meta = true }, false), std::nullopt);
+}
+
+TEST(Keys, ShortcutsTypeNothingMoveNoFocusAndMakeNoNewLine)
+{
+    constexpr std::array<rt::ModifierCode, 2> codes { { { 4, rt::Modifier::Ctrl },
+        { 16, rt::Modifier::Meta } } };
+    const rt::Modifiers held = rt::modifiersOf(codes, [](unsigned code) { return code == 16; });
+    EXPECT_TRUE(held.meta && !held.ctrl && !held.shift);
+
+    EXPECT_TRUE(rt::tabMovesFocus({ .shift = true }));
+    EXPECT_TRUE(rt::enterBreaksLine({ .shift = true }));
+    EXPECT_TRUE(rt::enterBreaksLine({ .ctrl = true }));
+    for (const rt::Modifiers shortcut : { rt::Modifiers { .ctrl = true },
+             rt::Modifiers { .alt = true }, rt::Modifiers { .meta = true } }) {
+        EXPECT_FALSE(rt::tabMovesFocus(shortcut));
+        EXPECT_TRUE(rt::typedCharacter(u"a", shortcut).empty());
+    }
+    EXPECT_FALSE(rt::enterBreaksLine({ .alt = true }));
+    EXPECT_FALSE(rt::enterBreaksLine({ .meta = true }));
+
+    EXPECT_EQ(rt::typedCharacter(u"я", { .shift = true }), u"я");
+    EXPECT_EQ(rt::typedCharacter(u"\U0001F600", {}), u"\U0001F600") << "a surrogate pair";
+    for (const std::u16string_view none : { u"", u"Enter", u"\r", u"\x7F", u"ab", u"\xD83D" }) {
+        EXPECT_TRUE(rt::typedCharacter(none, {}).empty()) << none.size();
+    }
 }
 
 } // namespace

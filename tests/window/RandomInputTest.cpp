@@ -242,16 +242,14 @@ private:
         history = { text };
     }
 
-    // A write that extends the text carries a caret standing at its end along.
+    // A write that extends the text carries a caret at its end along; a
+    // selection stays as it was, even one that ends there.
     void extend(const std::u16string& piece)
     {
-        const std::size_t end = text.size();
+        const bool follows = caret == anchor && caret == text.size();
         text += piece;
-        if (caret == end) {
-            caret = text.size();
-        }
-        if (anchor == end) {
-            anchor = text.size();
+        if (follows) {
+            caret = anchor = text.size();
         }
         history = { text };
     }

@@ -55,6 +55,46 @@ def shown(accessible):
     return accessible.getState().contains(pyatspi.STATE_SHOWING)
 
 
+def keyboard_picks_are_heard(pid, characters):
+    """Tab into the list with nothing picked, then Down, Down: each picks a
+    row and tells of it, the first too, which lands on the row already
+    current."""
+    def key(name):
+        subprocess.run(["xdotool", "key", name], check=True)
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                            check=True, capture_output=True, text=True).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+    for _ in range(len(CONTROLS)):
+        if characters.getState().contains(pyatspi.STATE_FOCUSED):
+            break
+        key("Tab")
+        time.sleep(0.3)
+    check(characters.getState().contains(pyatspi.STATE_FOCUSED), "Tab never reached the list")
+
+    heard = []
+    def listen(event):
+        if event.type == "object:active-descendant-changed":
+            heard.append(event.any_data.name if event.any_data else "")
+        elif event.detail1 == 1 and event.source is not None:
+            heard.append(event.source.name)
+    kinds = ("object:state-changed:focused", "object:active-descendant-changed")
+    for kind in kinds:
+        pyatspi.Registry.registerEventListener(listen, kind)
+    def step(action):
+        action()
+        return False
+    # What the focus itself told before is not a pick.
+    GLib.timeout_add(300, step, heard.clear)
+    GLib.timeout_add(400, step, lambda: key("Down"))
+    GLib.timeout_add(1000, step, lambda: key("Down"))
+    GLib.timeout_add(1800, step, pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    for kind in kinds:
+        pyatspi.Registry.deregisterEventListener(listen, kind)
+    check([name for name in heard if name in ("0", "1")] == ["0", "1"],
+          f"Down, Down in the list was heard as {heard}, not the rows 0 and 1")
+
+
 def main():
     program = subprocess.Popen([sys.argv[1]])
     try:
@@ -80,6 +120,8 @@ def main():
         check([row.getRoleName() for row in rows] == ["list item"] * len(ROWS),
               f"the list has {len(rows)} rows, or rows that are no list items")
         check("".join(row.name for row in rows) == ROWS, "the rows read as other characters")
+
+        keyboard_picks_are_heard(program.pid, characters)
 
         heard_events = []
         def listen(event):

@@ -1,0 +1,50 @@
+#include "Keys.h"
+
+namespace rt {
+
+namespace {
+
+bool isHighSurrogate(char16_t c)
+{
+    return c >= u'\xD800' && c <= u'\xDBFF';
+}
+
+bool isLowSurrogate(char16_t c)
+{
+    return c >= u'\xDC00' && c <= u'\xDFFF';
+}
+
+bool isControl(char16_t c)
+{
+    return c < u' ' || (c >= u'\x7F' && c <= u'\x9F');
+}
+
+} // namespace
+
+bool isShortcut(const Modifiers& modifiers)
+{
+    return modifiers.ctrl || modifiers.alt || modifiers.meta;
+}
+
+bool tabMovesFocus(const Modifiers& modifiers)
+{
+    return !isShortcut(modifiers);
+}
+
+bool enterBreaksLine(const Modifiers& modifiers)
+{
+    return !modifiers.alt && !modifiers.meta;
+}
+
+std::u16string_view typedCharacter(std::u16string_view text, const Modifiers& modifiers)
+{
+    if (isShortcut(modifiers)) {
+        return {};
+    }
+    const bool single = text.size() == 1 && !isControl(text[0]) && !isHighSurrogate(text[0])
+        && !isLowSurrogate(text[0]);
+    const bool pair = text.size() == 2 && isHighSurrogate(text[0]) && isLowSurrogate(text[1]);
+    return single || pair ? text : std::u16string_view {};
+}
+
+} // namespace rt

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+
+namespace rt {
+
+// What the user has selected in a text box, in the display's characters;
+// start == end is a caret.
+struct Selection {
+    std::size_t start = 0;
+    std::size_t end = 0;
+};
+
+// Whether the caret follows an append that the program makes to a display of
+// `oldLength` characters, to the new end, with the view scrolled there: only a
+// caret at the end with nothing selected does. Any other selection, one that
+// ends at the end included, stays as it was, and the view with it, so that
+// what a child has marked stays marked. No append is the user's to undo.
+[[nodiscard]] constexpr bool appendFollows(Selection before, std::size_t oldLength)
+{
+    return before.start == before.end && before.end == oldLength;
+}
+
+} // namespace rt
