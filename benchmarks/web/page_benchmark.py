@@ -60,6 +60,62 @@ NAIVE_PICKS = """(count => {
 })"""
 
 
+# Pastes `units` code units at the end, as the clipboard hands them over,
+# then lays the text area out; milliseconds. The page's own handler takes the
+# paste; a plain text area is given the text with setRangeText.
+PASTE = """((units, plain) => {
+    const area = document.querySelector('%s');
+    const text = %s.repeat(Math.ceil(units / %d)).slice(0, units);
+    area.focus();
+    area.setSelectionRange(area.value.length, area.value.length);
+    const start = performance.now();
+    if (plain) {
+        area.setRangeText(text, area.value.length, area.value.length, 'end');
+    } else {
+        const data = new DataTransfer();
+        data.setData('text/plain', text);
+        area.dispatchEvent(new ClipboardEvent('paste',
+            { clipboardData: data, bubbles: true, cancelable: true }));
+    }
+    void area.scrollHeight;
+    return performance.now() - start;
+})"""
+
+
+def pastes(browser, page, selector, units, plain):
+    open_at_usual_size(browser, page, selector)
+    if not plain:
+        browser.evaluate(PICKS + "(1)")
+        browser.evaluate(f"document.querySelector('{selector}').value = ''")
+    script = PASTE % (selector, repr(LINE), len(LINE))
+    result = browser.evaluate(script + f"({units}, {str(plain).lower()})")
+    value = browser.evaluate(f"document.querySelector('{selector}').value.length")
+    browser.send("Emulation.clearDeviceMetricsOverride")
+    if value < units:
+        raise SystemExit(f"the paste of {units} left {value} code units")
+    return result
+
+
+def typed(browser, page, selector, units):
+    """A character typed at the end of `units` code units, through the
+    browser's own input, each to its layout; milliseconds a character."""
+    open_at_usual_size(browser, page, selector)
+    if selector == COMPOSITION:
+        browser.evaluate(PICKS + "(1)")
+    hold(browser, selector, units)
+    browser.evaluate(f"document.querySelector('{selector}').focus()")
+    count = 10
+    times = []
+    for _ in range(3):
+        start = time.perf_counter()
+        for _ in range(count):
+            browser.send("Input.insertText", text="к")
+            browser.evaluate(f"void document.querySelector('{selector}').scrollHeight")
+        times.append((time.perf_counter() - start) * 1000 / count)
+    browser.send("Emulation.clearDeviceMetricsOverride")
+    return statistics.median(times)
+
+
 def open_at_usual_size(browser, page, selector):
     """The page in a viewport of the board's own size, as Chromium's app
     window shows it: headless Chromium's window is no smaller than 500 wide."""
@@ -199,6 +255,18 @@ def main(arguments):
         floor = os.path.join(folder, "floor.html")
         with open(floor, "w", encoding="utf-8") as file:
             file.write(FLOOR)
+        print("\n| code units pasted | the page's paste | setRangeText | ratio |")
+        print("|---:|---:|---:|---:|")
+        for units in (10_000, 30_000, 100_000, 1_000_000):
+            ours = pastes(browser, page, COMPOSITION, units, False)
+            theirs = pastes(browser, "file://" + naive, "textarea", units, True)
+            print(f"| {units:,} | {ours:.1f} ms | {theirs:.1f} ms | {ours / theirs:.2f} × |")
+        print("\n| code units in the box | a typed character | plain text area | ratio |")
+        print("|---:|---:|---:|---:|")
+        for units in (10_000, 100_000, 1_000_000):
+            ours = typed(browser, page, COMPOSITION, units)
+            theirs = typed(browser, "file://" + naive, "textarea", units)
+            print(f"| {units:,} | {ours:.1f} ms | {theirs:.1f} ms | {ours / theirs:.2f} × |")
         print("\n| code units in the box | resize to 1920 × 1080 and back | bare text area | ratio |")
         print("|---:|---:|---:|---:|")
         for units in (10_000, 1_000_000):
