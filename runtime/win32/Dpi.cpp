@@ -52,14 +52,4 @@ SIZE outerSize(SIZE client, DWORD style, DWORD exStyle, int dpi)
     return { rect.right - rect.left, rect.bottom - rect.top };
 }
 
-int metricAt(int index, int dpi)
-{
-    using MetricForDpiFunction = int WINAPI(int, UINT);
-    static auto* const metricForDpi = newerFunction<MetricForDpiFunction>("GetSystemMetricsForDpi");
-    if (metricForDpi != nullptr) {
-        return metricForDpi(index, static_cast<UINT>(dpi));
-    }
-    return MulDiv(GetSystemMetrics(index), dpi, systemDpi());
-}
-
 } // namespace rt::win32

@@ -11,7 +11,4 @@ namespace rt::win32 {
 // The outer size of a window whose client area is `client`, at `dpi`.
 [[nodiscard]] SIZE outerSize(SIZE client, DWORD style, DWORD exStyle, int dpi);
 
-// A system metric at `dpi`.
-[[nodiscard]] int metricAt(int index, int dpi);
-
 } // namespace rt::win32
