@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string_view>
@@ -28,23 +29,13 @@ struct ModifierCode {
 template <typename Held>
 [[nodiscard]] Modifiers modifiersOf(std::span<const ModifierCode> codes, Held held)
 {
+    // In the order of Modifier.
+    constexpr std::array<bool Modifiers::*, 4> kFlags { &Modifiers::shift, &Modifiers::ctrl,
+        &Modifiers::alt, &Modifiers::meta };
     Modifiers modifiers;
     for (const ModifierCode& code : codes) {
         if (held(code.code)) {
-            switch (code.modifier) {
-            case Modifier::Shift:
-                modifiers.shift = true;
-                break;
-            case Modifier::Ctrl:
-                modifiers.ctrl = true;
-                break;
-            case Modifier::Alt:
-                modifiers.alt = true;
-                break;
-            case Modifier::Meta:
-                modifiers.meta = true;
-                break;
-            }
+            modifiers.*kFlags.at(static_cast<std::size_t>(code.modifier)) = true;
         }
     }
     return modifiers;

@@ -16,8 +16,9 @@ void rt_dom_set(
 void rt_dom_append(int id, const char16_t* text, int length, int oldLength, int follows);
 // Inserts at the selection as the user's typing.
 void rt_dom_insert(int id, const char16_t* text, int length);
-// Puts `text` in place of the text area's characters [from, to).
-void rt_dom_replace(int id, const char16_t* text, int length, int from, int to);
+// Puts `text` in place of the text area's characters [from, to), the caret
+// after it; scrolls to the end if `showEnd`.
+void rt_dom_replace(int id, const char16_t* text, int length, int from, int to, int showEnd);
 // The text area's selection now, or (`before`) before its last edit.
 void rt_dom_selection(int id, int* start, int* end, int before);
 int rt_dom_text_length(int id);

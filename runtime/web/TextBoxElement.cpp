@@ -39,25 +39,25 @@ std::u16string TextBoxElement::Text() const
     return exact_.copy();
 }
 
-Selection TextBoxElement::selection(bool beforeEdit) const
+Selection TextBoxElement::selection(bool beforeEdit, std::size_t length) const
 {
     int start = 0;
     int end = 0;
     rt_dom_selection(id(), &start, &end, beforeEdit ? 1 : 0);
-    const auto length = static_cast<int>(exact_.displayLength());
-    start = std::clamp(start, 0, length);
+    const int last = static_cast<int>(length);
+    start = std::clamp(start, 0, last);
     return { .start = static_cast<std::size_t>(start),
-        .end = static_cast<std::size_t>(std::clamp(end, start, length)) };
+        .end = static_cast<std::size_t>(std::clamp(end, start, last)) };
 }
 
 void TextBoxElement::SetText(const std::u16string& text)
 {
     session_.beforeTextWrite();
     const std::size_t oldLength = exact_.displayLength();
-    const Selection before = selection(false);
     if (const auto tail = exact_.extend(text)) {
+        const bool follows = appendFollows(selection(false, oldLength), oldLength);
         rt_dom_append(id(), tail->data(), static_cast<int>(tail->size()),
-            static_cast<int>(oldLength), appendFollows(before, oldLength) ? 1 : 0);
+            static_cast<int>(oldLength), follows ? 1 : 0);
         return;
     }
     set(u"#text", exact_.assign(text));
@@ -88,23 +88,15 @@ ExactText::Edit TextBoxElement::editOf(std::u16string_view inputType) const
     if (!editsAtSelection(inputType)) {
         return whole;
     }
-    int start = 0;
-    int end = 0;
-    int caret = 0;
-    int caretEnd = 0;
-    rt_dom_selection(id(), &start, &end, 1);
-    rt_dom_selection(id(), &caret, &caretEnd, 0);
-    if (start < 0 || end < start || caret < 0) {
-        return whole;
-    }
-    const auto from = static_cast<std::size_t>(std::min(start, caret));
-    const auto newEnd = static_cast<std::size_t>(caret);
+    const Selection before = selection(true, oldLength);
+    const std::size_t newEnd = selection(false, newLength).start;
+    const std::size_t from = std::min(before.start, newEnd);
     // What the lengths say it removed must take in the old selection.
-    if (newEnd > newLength || oldLength + newEnd < newLength + from) {
+    if (oldLength + newEnd < newLength + from) {
         return whole;
     }
     const std::size_t oldEnd = oldLength + newEnd - newLength;
-    if (oldEnd < static_cast<std::size_t>(end) || oldEnd > oldLength) {
+    if (oldEnd < before.end || oldEnd > oldLength) {
         return whole;
     }
     return { .from = from, .oldEnd = oldEnd, .newEnd = newEnd };
@@ -125,10 +117,12 @@ void TextBoxElement::follow(std::u16string_view inputType)
 void TextBoxElement::paste(std::u16string_view clipboard)
 {
     const std::u16string display = exact_.displayOf(withCrLf(clipboard));
-    const Selection at = selection(false);
+    const Selection at = selection(false, exact_.displayLength());
     exact_.replaceDisplayRange(at.start, at.end - at.start, display);
+    // A paste at the end shows its last line, as typing it would.
+    const bool showEnd = at.start + display.size() == exact_.displayLength();
     rt_dom_replace(id(), display.data(), static_cast<int>(display.size()),
-        static_cast<int>(at.start), static_cast<int>(at.end));
+        static_cast<int>(at.start), static_cast<int>(at.end), showEnd ? 1 : 0);
 }
 
 bool TextBoxElement::textEvent(Event type, std::u16string_view text, int modifiers)

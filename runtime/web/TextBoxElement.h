@@ -28,7 +28,8 @@ public:
     void textLost() override;
 
 private:
-    [[nodiscard]] Selection selection(bool beforeEdit) const;
+    // The selection now, or before the last edit, within `length` characters.
+    [[nodiscard]] Selection selection(bool beforeEdit, std::size_t length) const;
     // True when the key is taken: the page does nothing more with it.
     bool key(std::u16string_view name, const Modifiers& modifiers) const;
     // Where the user's edit of kind `inputType` lies; the whole text where

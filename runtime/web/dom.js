@@ -340,11 +340,11 @@
   // A paste, in the time the text area takes to hold it: the editing command
   // grows with the square of its lines. It is not undone with the typing.
   rt_dom_replace__deps: ['$rtDom'],
-  rt_dom_replace: function (id, pointer, length, from, to) {
+  rt_dom_replace: function (id, pointer, length, from, to, showEnd) {
     var area = rtDom.elements[id];
     rtDom.writing = true;
     area.setRangeText(rtDom.text(pointer, length), from, to, 'end');
-    if (area.selectionEnd === area.textLength) {
+    if (showEnd) {
       area.scrollTop = area.scrollHeight;
     }
     rtDom.writing = false;
