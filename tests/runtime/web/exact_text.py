@@ -1,0 +1,87 @@
+#!/usr/bin/python3
+"""The exact text of a page's text box follows every kind of edit the user
+makes: typing, Backspace and Delete, typing over a selection, Enter with and
+without Shift, a paste of any line breaks, a cut, undo and redo. After each,
+the box's Text must be its value with CR LF for every line break; Alt+Enter
+adds nothing.
+
+Usage: exact_text.py EXACT-TEXT-PAGE-INDEX.html
+"""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../support/browser"))
+from devtools import Browser, Check  # noqa: E402
+
+AREA = "document.querySelector('textarea:not([hidden])')"
+# DevTools' modifier bits.
+ALT, SHIFT = 1, 8
+
+
+def key(browser, name, code, text="", modifiers=0, commands=()):
+    for kind in ("keyDown", "keyUp"):
+        browser.send("Input.dispatchKeyEvent", type=kind, key=name, modifiers=modifiers,
+                     windowsVirtualKeyCode=code, text=text if kind == "keyDown" else "",
+                     commands=list(commands) if kind == "keyDown" else [])
+
+
+def select(browser, start, end):
+    browser.evaluate(f"{AREA}.setSelectionRange({start}, {end})")
+
+
+def paste(browser, text):
+    browser.evaluate(f"""(() => {{
+        const data = new DataTransfer();
+        data.setData('text/plain', {text!r});
+        {AREA}.dispatchEvent(new ClipboardEvent('paste',
+            {{ clipboardData: data, bubbles: true, cancelable: true }}));
+    }})()""")
+
+
+EDITS = [
+    ("typing at the end", lambda b: (select(b, 13, 13), b.send("Input.insertText", text="аб"))),
+    ("Backspace", lambda b: key(b, "Backspace", 8, commands=["deleteBackward"])),
+    ("typing over a selection", lambda b: (select(b, 8, 12), b.send("Input.insertText", text="мир"))),
+    ("Delete at the start", lambda b: (select(b, 0, 0),
+                                       key(b, "Delete", 46, commands=["deleteForward"]))),
+    ("Backspace over a selection", lambda b: (select(b, 2, 5),
+                                              key(b, "Backspace", 8, commands=["deleteBackward"]))),
+    ("Enter", lambda b: (select(b, 4, 4), key(b, "Enter", 13, "\r"))),
+    ("Shift+Enter", lambda b: key(b, "Enter", 13, "\r", SHIFT)),
+    ("a surrogate pair typed", lambda b: b.send("Input.insertText", text="\U0001F600")),
+    ("Backspace over it", lambda b: key(b, "Backspace", 8, commands=["deleteBackward"])),
+    ("a paste of every spelling of a line break",
+     lambda b: (select(b, 1, 3), paste(b, "x\ny\r\nz\rw"))),
+    ("a cut", lambda b: (select(b, 0, 3), key(b, "x", 88, modifiers=2, commands=["cut"]))),
+    ("undo", lambda b: key(b, "z", 90, modifiers=2, commands=["undo"])),
+    ("redo", lambda b: key(b, "z", 90, modifiers=2 | SHIFT, commands=["redo"])),
+]
+
+
+def main(arguments):
+    if len(arguments) != 1:
+        print(__doc__, file=sys.stderr)
+        return 2
+    page = "file://" + os.path.abspath(arguments[0])
+    check = Check()
+    browser = Browser()
+    try:
+        browser.open(page)
+        check.true(browser.wait_for(f"{AREA} && window.rtReport"), "the page starts")
+        browser.evaluate(f"{AREA}.focus()")
+        for what, edit in EDITS:
+            edit(browser)
+            browser.evaluate("rtReport()")
+            exact, value = browser.evaluate(f"[window.rtExact, {AREA}.value]")
+            check.equal(exact, value.replace("\n", "\r\n"), f"Text after {what}")
+        before = browser.evaluate(f"{AREA}.value")
+        key(browser, "Enter", 13, "\r", ALT)
+        check.equal(browser.evaluate(f"{AREA}.value"), before, "Alt+Enter adds nothing")
+    finally:
+        browser.close()
+    return check.report("exact text")
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
