@@ -3,7 +3,10 @@
 // The functions of dom.js, as the C++ side calls them. Strings go as 16-bit
 // code units and their count.
 extern "C" {
-int rt_dom_create(int kind, int parent);
+// Names an event (`group` 0) or a modifier bit (1) for the page.
+void rt_dom_define(int group, const char16_t* name, int nameLength, int value);
+// Makes an element of the kind dom.js knows by `kind`; returns its number.
+int rt_dom_create(const char16_t* kind, int kindLength, int parent);
 void rt_dom_destroy(int id);
 void rt_dom_place(int id, int left, int top, int width, int height);
 // Draws the element `scale` times its size, its top-left corner at (left, top).

@@ -29,10 +29,29 @@ int length(std::u16string_view text)
     return static_cast<int>(text.size());
 }
 
+// Tells the page the names of the events and modifier bits, once, before
+// the first element it makes.
+int make(Tag tag, const Element* parent)
+{
+    static const bool named = [] {
+        for (const EventName& event : kEventNames) {
+            rt_dom_define(0, event.name.data(), length(event.name), static_cast<int>(event.event));
+        }
+        for (std::size_t i = 0; i < kPageModifiers.size(); ++i) {
+            rt_dom_define(1, kPageModifierNames.at(i).data(), length(kPageModifierNames.at(i)),
+                static_cast<int>(kPageModifiers.at(i).code));
+        }
+        return true;
+    }();
+    (void)named;
+    const std::u16string_view kind = nameOf(tag);
+    return rt_dom_create(kind.data(), length(kind), parent != nullptr ? parent->id() : 0);
+}
+
 } // namespace
 
 Element::Element(Tag tag, const Element* parent)
-    : id_(rt_dom_create(static_cast<int>(tag), parent != nullptr ? parent->id() : 0))
+    : id_(make(tag, parent))
 {
     auto& elements = registry();
     if (elements.size() <= static_cast<std::size_t>(id_)) {

@@ -10,18 +10,18 @@
 
 namespace rt::web {
 
-// What the page makes; the numbers are those of dom.js.
-enum class Tag {
-    Form = 0,
-    TextArea = 1,
-    ListBox = 2,
-    ListRow = 3,
-    Button = 4,
-    Label = 5,
-    Hidden = 6
-};
+// What the page makes, by the names dom.js knows its kinds by.
+enum class Tag { Form, TextArea, ListBox, ListRow, Button, Label, Hidden };
 
-// What the page reports of an element, with the numbers dom.js sends.
+[[nodiscard]] constexpr std::u16string_view nameOf(Tag tag)
+{
+    constexpr std::array<std::u16string_view, 7> kNames { u"form", u"textarea", u"listbox", u"row",
+        u"button", u"label", u"description" };
+    return kNames.at(static_cast<std::size_t>(tag));
+}
+
+// What the page reports of an element; dom.js sends the numbers under the
+// names of kEventNames.
 enum class Event {
     // A key pressed: its name (the DOM's `key`) as the text, and the
     // modifiers (kPageModifiers).
@@ -29,20 +29,32 @@ enum class Event {
     // A press of the mouse's main button, a tap, or a button's click: the row.
     Press = 2,
     // The user changed a text area: the kind of the edit (`inputType`).
-    Input = 4,
+    Input = 3,
     // Pasted into a text area: the clipboard's text.
-    Paste = 5,
+    Paste = 4,
     // The page's viewport has a new size: its width and height in CSS pixels.
-    Resize = 6,
+    Resize = 5,
 };
 
-// The bits of the modifiers that dom.js sends with a key.
+struct EventName {
+    Event event = Event::Key;
+    std::u16string_view name;
+};
+
+inline constexpr std::array<EventName, 5> kEventNames { { { Event::Key, u"key" },
+    { Event::Press, u"press" }, { Event::Input, u"input" }, { Event::Paste, u"paste" },
+    { Event::Resize, u"resize" } } };
+
+// The bits of the modifiers that dom.js sends with a key, and its names
+// for them, in the same order.
 inline constexpr std::array<ModifierCode, 4> kPageModifiers { {
     { 1, Modifier::Shift },
     { 2, Modifier::Ctrl },
     { 4, Modifier::Alt },
     { 8, Modifier::Meta },
 } };
+inline constexpr std::array<std::u16string_view, 4> kPageModifierNames { u"shift", u"ctrl", u"alt",
+    u"meta" };
 
 [[nodiscard]] inline Modifiers pageModifiers(int bits)
 {

@@ -1,12 +1,166 @@
 // The page's side of the runtime: it makes the elements the C++ side asks
-// for, tells it of their events by number, and does what only the page can
-// do. Every rule of the controls is decided on the C++ side.
+// for, reports their events under the names the C++ side defines, and draws.
+// Every rule of the controls is decided on the C++ side.
 // Emscripten 3.1.6 knows mergeInto only; later versions prefer addToLibrary.
 (typeof addToLibrary === 'function' ? addToLibrary : function (library) {
   mergeInto(LibraryManager.library, library);
 })({
   $rtDom: {
     elements: [null],
+    // Their names are the C++ side's (rt_dom_define).
+    events: {},
+    bits: {},
+    // What the page makes of each kind of element the C++ side asks for.
+    kinds: {
+      form: {
+        tag: 'div',
+        placed: false,
+        make: function (element, id) {
+          element.rtForm = true;
+          element.hidden = true;
+          document.body.style.margin = '0';
+          // The form is scaled to fit the viewport: no scroll bars, which would
+          // take room from it while it shrinks.
+          document.documentElement.style.overflow = 'hidden';
+          var style = element.style;
+          style.position = 'absolute';
+          style.left = style.top = '0';
+          style.overflow = 'hidden';
+          style.transformOrigin = '0 0';
+          window.addEventListener('resize', function () {
+            var size = rtDom.viewport();
+            rtDom.send(id, rtDom.events.resize, size[0], size[1]);
+          });
+          // As in a native window, only a text box has a menu of its own.
+          element.addEventListener('contextmenu', function (event) {
+            if (event.target.tagName !== 'TEXTAREA') {
+              event.preventDefault();
+            }
+          });
+          element.addEventListener('keydown', function (event) {
+            if (event.key === 'Tab' && rtDom.sendKey(id, event)) {
+              event.preventDefault();
+            }
+          });
+        },
+      },
+
+      textarea: {
+        tag: 'textarea',
+        make: function (element, id) {
+          var style = element.style;
+          // The caret shows where the focus is.
+          style.outline = 'none';
+          style.resize = 'none';
+          style.padding = '1px 2px';
+          style.touchAction = 'pan-y';
+          element.spellcheck = false;
+          // The C++ side follows each edit from its kind and the selection
+          // before and after it, and reads only what it needs of the value.
+          element.addEventListener('input', function (event) {
+            if (!rtDom.writing) {
+              rtDom.sendText(id, rtDom.events.input, event.inputType || '', 0);
+            }
+          });
+          element.addEventListener('paste', function (event) {
+            event.preventDefault();
+            rtDom.sendText(id, rtDom.events.paste, event.clipboardData.getData('text/plain'), 0);
+          });
+          element.addEventListener('keydown', function (event) {
+            if (rtDom.sendKey(id, event)) {
+              event.preventDefault();
+            }
+          });
+          element.addEventListener('beforeinput', function (event) {
+            // A text the program wrote is not the user's to undo.
+            if (element.rtWritten && /^history/.test(event.inputType)) {
+              event.preventDefault();
+            }
+            element.rtBefore = [element.selectionStart, element.selectionEnd];
+          });
+        },
+      },
+
+      listbox: {
+        tag: 'div',
+        make: function (element, id) {
+          element.setAttribute('role', 'listbox');
+          var style = element.style;
+          // The selected row shows where the focus is.
+          style.outline = 'none';
+          style.overflowY = 'scroll';
+          style.overflowX = 'hidden';
+          style.userSelect = 'none';
+          style.touchAction = 'pan-y';
+          style.cursor = 'default';
+          // The mouse picks on its press, a finger on its tap.
+          element.addEventListener('pointerdown', function (event) {
+            if (event.pointerType === 'mouse' && event.button === 0) {
+              element.focus({ preventScroll: true });
+              rtDom.send(id, rtDom.events.press, rtDom.rowOf(element, event.target));
+            }
+          });
+          rtDom.onTap(element, function (target) {
+            element.focus({ preventScroll: true });
+            rtDom.send(id, rtDom.events.press, rtDom.rowOf(element, target));
+          });
+          element.addEventListener('keydown', function (event) {
+            if (rtDom.sendKey(id, event)) {
+              event.preventDefault();
+            }
+          });
+        },
+      },
+
+      row: {
+        tag: 'div',
+        make: function (element) {
+          element.setAttribute('role', 'option');
+          element.setAttribute('aria-selected', 'false');
+          element.style.position = 'static';
+          element.style.whiteSpace = 'pre';
+          element.style.padding = '0 2px';
+          rtDom.kinds.row.copy = element.cloneNode(false);
+        },
+      },
+
+      button: {
+        tag: 'button',
+        make: function (element, id) {
+          var style = element.style;
+          style.touchAction = 'manipulation';
+          style.padding = '0';
+          style.outline = 'none';
+          element.addEventListener('click', function () {
+            rtDom.send(id, rtDom.events.press, 0);
+          });
+          rtDom.onTap(element, function () {
+            element.focus({ preventScroll: true });
+            rtDom.send(id, rtDom.events.press, 0);
+          });
+          // A dotted frame inside the face, whatever the face's colour.
+          element.addEventListener('focus', function () {
+            style.outline = '1px dotted #000';
+            style.outlineOffset = '-5px';
+          });
+          element.addEventListener('blur', function () { style.outline = 'none'; });
+        },
+      },
+
+      label: {
+        tag: 'div',
+        make: function (element) {
+          element.style.whiteSpace = 'pre-wrap';
+        },
+      },
+
+      description: {
+        tag: 'div',
+        make: function (element) {
+          element.hidden = true;
+        },
+      },
+    },
     // While the program writes to a text area, its input events are its own.
     writing: false,
     ended: false,
@@ -36,9 +190,12 @@
     sendText: function (id, type, text, a) {
       return rtDom.ended ? 0 : _rt_web_text_event(id, type, rtDom.pass(text), a | 0);
     },
-    modifiers: function (event) {
-      return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
-        (event.metaKey ? 8 : 0);
+    // A key pressed: its name and the modifiers held.
+    sendKey: function (id, event) {
+      var bits = rtDom.bits;
+      var held = (event.shiftKey ? bits.shift : 0) | (event.ctrlKey ? bits.ctrl : 0) |
+        (event.altKey ? bits.alt : 0) | (event.metaKey ? bits.meta : 0);
+      return rtDom.sendText(id, rtDom.events.key, event.key, held);
     },
     rowOf: function (list, target) {
       var rows = list.children;
@@ -88,136 +245,30 @@
     },
   },
 
-  // Kinds: 0 form, 1 text area, 2 list box, 3 list row, 4 button, 5 label,
-  // 6 hidden description. Events: see Element.h.
+  // The C++ side names its events and modifier bits before it makes an
+  // element: `group` 0 for an event, 1 for a modifier.
+  rt_dom_define__deps: ['$rtDom'],
+  rt_dom_define: function (group, name, nameLength, value) {
+    (group ? rtDom.bits : rtDom.events)[rtDom.text(name, nameLength)] = value;
+  },
+
   rt_dom_create__deps: ['$rtDom', 'rt_web_event', 'rt_web_text_event', 'rt_web_buffer'],
-  rt_dom_create: function (kind, parent) {
+  rt_dom_create: function (kind, kindLength, parent) {
+    var kindOf = rtDom.kinds[rtDom.text(kind, kindLength)];
     var id = rtDom.elements.length;
     // The rows are many and alike: each is a copy of the first.
-    if (kind === 3 && rtDom.row) {
-      var row = rtDom.row.cloneNode(false);
-      row.id = 'rt' + id;
-      rtDom.elements.push(row);
-      rtDom.elements[parent].appendChild(row);
-      return id;
-    }
-    var tags = ['div', 'textarea', 'div', 'div', 'button', 'div', 'div'];
-    var element = document.createElement(tags[kind]);
-    rtDom.elements.push(element);
+    var element = kindOf.copy ? kindOf.copy.cloneNode(false) : document.createElement(kindOf.tag);
     element.id = 'rt' + id;
-    var style = element.style;
-    if (kind === 0) {
-      element.rtForm = true;
-      element.hidden = true;
-      document.body.style.margin = '0';
-      // The form is scaled to fit the viewport: no scroll bars, which would
-      // take room from it while it shrinks.
-      document.documentElement.style.overflow = 'hidden';
-      style.position = 'absolute';
-      style.left = style.top = '0';
-      style.overflow = 'hidden';
-      style.transformOrigin = '0 0';
-      window.addEventListener('resize', function () {
-        var size = rtDom.viewport();
-        rtDom.send(id, 6, size[0], size[1]);
-      });
-      // As in a native window, only a text box has a menu of its own.
-      element.addEventListener('contextmenu', function (event) {
-        if (event.target.tagName !== 'TEXTAREA') {
-          event.preventDefault();
-        }
-      });
-      element.addEventListener('keydown', function (event) {
-        if (event.key === 'Tab' && rtDom.sendText(id, 1, event.key, rtDom.modifiers(event))) {
-          event.preventDefault();
-        }
-      });
-    } else {
-      style.position = kind === 3 ? 'static' : 'absolute';
-      style.boxSizing = 'border-box';
-      style.margin = '0';
-      style.font = 'inherit';
-    }
-    if (kind === 1 || kind === 2) {
-      // The caret, or the selected row, shows where the focus is.
-      style.outline = 'none';
-    }
-    if (kind === 1) {
-      style.resize = 'none';
-      style.padding = '1px 2px';
-      style.touchAction = 'pan-y';
-      element.spellcheck = false;
-      // The C++ side follows each edit from its kind and the selection
-      // before and after it, and reads only what it needs of the value.
-      element.addEventListener('input', function (event) {
-        if (!rtDom.writing) {
-          rtDom.sendText(id, 4, event.inputType || '', 0);
-        }
-      });
-      element.addEventListener('paste', function (event) {
-        event.preventDefault();
-        rtDom.sendText(id, 5, event.clipboardData.getData('text/plain'), 0);
-      });
-      element.addEventListener('keydown', function (event) {
-        if (rtDom.sendText(id, 1, event.key, rtDom.modifiers(event))) {
-          event.preventDefault();
-        }
-      });
-      element.addEventListener('beforeinput', function (event) {
-        // A text the program wrote is not the user's to undo.
-        if (element.rtWritten && /^history/.test(event.inputType)) {
-          event.preventDefault();
-        }
-        element.rtBefore = [element.selectionStart, element.selectionEnd];
-      });
-    } else if (kind === 2) {
-      element.setAttribute('role', 'listbox');
-      style.overflowY = 'scroll';
-      style.overflowX = 'hidden';
-      style.userSelect = 'none';
-      style.touchAction = 'pan-y';
-      style.cursor = 'default';
-      // The mouse picks on its press, a finger on its tap.
-      element.addEventListener('pointerdown', function (event) {
-        if (event.pointerType === 'mouse' && event.button === 0) {
-          element.focus({ preventScroll: true });
-          rtDom.send(id, 2, rtDom.rowOf(element, event.target));
-        }
-      });
-      rtDom.onTap(element, function (target) {
-        element.focus({ preventScroll: true });
-        rtDom.send(id, 2, rtDom.rowOf(element, target));
-      });
-      element.addEventListener('keydown', function (event) {
-        if (rtDom.sendText(id, 1, event.key, rtDom.modifiers(event))) {
-          event.preventDefault();
-        }
-      });
-    } else if (kind === 3) {
-      element.setAttribute('role', 'option');
-      element.setAttribute('aria-selected', 'false');
-      style.whiteSpace = 'pre';
-      style.padding = '0 2px';
-      rtDom.row = element.cloneNode(false);
-    } else if (kind === 4) {
-      style.touchAction = 'manipulation';
-      style.padding = '0';
-      style.outline = 'none';
-      element.addEventListener('click', function () { rtDom.send(id, 2, 0); });
-      rtDom.onTap(element, function () {
-        element.focus({ preventScroll: true });
-        rtDom.send(id, 2, 0);
-      });
-      // A dotted frame inside the face, whatever the face's colour.
-      element.addEventListener('focus', function () {
-        style.outline = '1px dotted #000';
-        style.outlineOffset = '-5px';
-      });
-      element.addEventListener('blur', function () { style.outline = 'none'; });
-    } else if (kind === 5) {
-      style.whiteSpace = 'pre-wrap';
-    } else if (kind === 6) {
-      element.hidden = true;
+    rtDom.elements.push(element);
+    if (!kindOf.copy) {
+      if (kindOf.placed !== false) {
+        var style = element.style;
+        style.position = 'absolute';
+        style.boxSizing = 'border-box';
+        style.margin = '0';
+        style.font = 'inherit';
+      }
+      kindOf.make(element, id);
     }
     (parent ? rtDom.elements[parent] : document.body).appendChild(element);
     return id;
