@@ -16,7 +16,9 @@ void rt_dom_viewport(int* width, int* height);
 void rt_dom_set(
     int id, const char16_t* name, int nameLength, const char16_t* value, int valueLength);
 // Appends at the display's end, `oldLength`; the caret follows if `follows`.
-void rt_dom_append(int id, const char16_t* text, int length, int oldLength, int follows);
+// With `command`, through the browser's editing command.
+void rt_dom_append(
+    int id, const char16_t* text, int length, int oldLength, int follows, int command);
 // Inserts at the selection as the user's typing.
 void rt_dom_insert(int id, const char16_t* text, int length);
 // Puts `text` in place of the text area's characters [from, to), the caret

@@ -45,6 +45,10 @@ std::u16string ListBoxElement::List(Index row) const
 
 void ListBoxElement::select(int row)
 {
+    // A pick of the selected row changes nothing the page shows.
+    if (row == selected_) {
+        return;
+    }
     if (selected_ != kNoSelection) {
         rt_dom_select_row(id(), selected_, 0);
     }

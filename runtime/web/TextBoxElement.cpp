@@ -14,6 +14,9 @@ namespace rt::web {
 
 namespace {
 
+// From how many characters on an append takes the editing command.
+constexpr std::size_t kLongText = 1000;
+
 // The edits a text area makes at its selection, after which the caret stands
 // just past what they put in, the rest of the text as it was.
 bool editsAtSelection(std::u16string_view inputType)
@@ -56,8 +59,12 @@ void TextBoxElement::SetText(const std::u16string& text)
     const std::size_t oldLength = exact_.displayLength();
     if (const auto tail = exact_.extend(text)) {
         const bool follows = appendFollows(selection(false, oldLength), oldLength);
+        // A short text is laid out again faster than the editing command
+        // moves the focus for its edit; a long one takes the command, after
+        // which the browser lays out only what is new.
+        const bool command = oldLength >= kLongText;
         rt_dom_append(id(), tail->data(), static_cast<int>(tail->size()),
-            static_cast<int>(oldLength), follows ? 1 : 0);
+            static_cast<int>(oldLength), follows ? 1 : 0, command ? 1 : 0);
         return;
     }
     set(u"#text", exact_.assign(text));

@@ -229,6 +229,28 @@
         }
       });
     },
+    // Inserts at `at` with the editing command, which works in the focused
+    // element only; no on-screen keyboard opens for this moment of focus.
+    insertWithCommand: function (area, text, at) {
+      var focused = document.activeElement;
+      var mode = area.inputMode;
+      area.inputMode = 'none';
+      if (focused !== area) {
+        area.focus({ preventScroll: true });
+      }
+      area.setSelectionRange(at, at);
+      if (!document.execCommand('insertText', false, text)) {
+        area.setRangeText(text, at, at, 'end');
+      }
+      if (focused !== area) {
+        if (focused && focused.focus) {
+          focused.focus({ preventScroll: true });
+        } else {
+          area.blur();
+        }
+      }
+      area.inputMode = mode;
+    },
     // The page's viewport in CSS pixels, less any scroll bars.
     viewport: function () {
       var page = document.documentElement;
@@ -334,45 +356,33 @@
     }
   },
 
-  // Appends to a text area at its end, as an edit of its own: Chromium
-  // lays out only what is new after its editing command, and after no
-  // standard call. The caret follows when the C++ side says so.
+  // Appends to a text area at its end; the caret follows when `follows`.
+  // With `command`, as an edit of its own: Chromium then lays out only what
+  // is new, and after no standard call, but the command needs the focus.
   rt_dom_append__deps: ['$rtDom'],
-  rt_dom_append: function (id, pointer, length, oldLength, follows) {
+  rt_dom_append: function (id, pointer, length, oldLength, follows, command) {
     var area = rtDom.elements[id];
     area.rtWritten = true;
     if (!length) {
       return;
     }
     var text = rtDom.text(pointer, length);
-    var focused = document.activeElement;
     var start = area.selectionStart;
     var end = area.selectionEnd;
     var scrolled = area.scrollTop;
     rtDom.writing = true;
-    // The editing command works in the focused element only; no on-screen
-    // keyboard opens for this moment of focus.
-    var mode = area.inputMode;
-    area.inputMode = 'none';
-    if (focused !== area) {
-      area.focus({ preventScroll: true });
-    }
-    area.setSelectionRange(oldLength, oldLength);
-    if (!document.execCommand('insertText', false, text)) {
+    if (command) {
+      rtDom.insertWithCommand(area, text, oldLength);
+    } else {
       area.setRangeText(text, oldLength, oldLength, 'end');
+      if (follows) {
+        area.scrollTop = area.scrollHeight;
+      }
     }
     if (!follows) {
       area.setSelectionRange(start, end);
       area.scrollTop = scrolled;
     }
-    if (focused !== area) {
-      if (focused && focused.focus) {
-        focused.focus({ preventScroll: true });
-      } else {
-        area.blur();
-      }
-    }
-    area.inputMode = mode;
     rtDom.writing = false;
   },
 
