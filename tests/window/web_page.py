@@ -197,6 +197,28 @@ def no_violation(browser, check):
             check.true(False, f"an exception: {str(event['params'])[:200]}")
 
 
+def keyboard_picks_heard(browser, check):
+    """With the focus in the list and nothing picked, each Down picks a row
+    and makes it the list's active descendant, which a screen reader speaks,
+    the first too."""
+    browser.send("Page.reload")
+    browser.wait_for(FORM_SHOWN)
+    browser.evaluate("document.querySelector('[role=listbox]').focus()")
+    for row in ("0", "1"):
+        for kind in ("keyDown", "keyUp"):
+            browser.send("Input.dispatchKeyEvent", type=kind, key="ArrowDown", code="ArrowDown",
+                         windowsVirtualKeyCode=40)
+        nodes = browser.send("Accessibility.getFullAXTree")["nodes"]
+        names = {node.get("backendDOMNodeId"): (node.get("name") or {}).get("value")
+                 for node in nodes}
+        active = [related.get("backendDOMNodeId")
+                  for node in nodes if (node.get("role") or {}).get("value") == "listbox"
+                  for item in node.get("properties", []) if item["name"] == "activedescendant"
+                  for related in item["value"].get("relatedNodes", [])]
+        check.equal([names.get(node) for node in active], [row],
+                    f"Down into the list makes {row!r} the active descendant")
+
+
 def offline(browser, site, check):
     check.true(browser.wait_for("navigator.serviceWorker.controller", 20),
                "the service worker keeps the page")
@@ -220,6 +242,7 @@ def main(arguments):
         preset_and_paste(browser, check)
         screen_reader(browser, check)
         no_undo_of_written_text(browser, check)
+        keyboard_picks_heard(browser, check)
         touch(browser, check)
         target_sizes(browser, check)
         nothing_kept(browser, check)
