@@ -23,7 +23,10 @@ std::optional<std::u16string_view> extensionOf(
 void ExactText::translate(std::u16string_view piece, std::size_t displayStart, std::u16string& out,
     std::vector<std::size_t>& pairs) const
 {
-    out.reserve(out.size() + piece.size());
+    // Filled in place, the characters at least: no call that may throw for
+    // each (see withCrLf).
+    std::size_t at = out.size();
+    out.resize(at + piece.size());
     std::size_t position = displayStart;
     for (std::size_t i = 0; i < piece.size(); ++i, ++position) {
         const char16_t c = piece[i];
@@ -31,8 +34,9 @@ void ExactText::translate(std::u16string_view piece, std::size_t displayStart, s
             pairs.push_back(position);
             ++i;
         }
-        out.push_back(breaks(c) ? display_.separator : c);
+        out[at++] = breaks(c) ? display_.separator : c;
     }
+    out.resize(at);
 }
 
 std::u16string copyWithRoom(std::u16string_view text)
@@ -96,18 +100,19 @@ std::size_t ExactText::textPosition(std::size_t displayPosition) const
 
 std::u16string ExactText::displaySlice(std::size_t from, std::size_t to) const
 {
-    std::u16string display;
-    display.reserve(to - from);
+    // Filled in place: no call in the loop that may throw (see withCrLf).
+    std::u16string display(to - from, u'\0');
     auto pair = std::lower_bound(pairs_.begin(), pairs_.end(), from);
     std::size_t at = textPosition(from);
     for (std::size_t position = from; position < to; ++position) {
+        char16_t& out = display[position - from];
         if (pair != pairs_.end() && *pair == position) {
             ++pair;
             at += 2;
-            display.push_back(display_.separator);
+            out = display_.separator;
         } else {
             const char16_t c = text_[at++];
-            display.push_back(breaks(c) ? display_.separator : c);
+            out = breaks(c) ? display_.separator : c;
         }
     }
     return display;
@@ -119,15 +124,20 @@ void ExactText::replaceDisplayRange(
     const std::size_t textFrom = textPosition(from);
     const std::size_t textTo = textPosition(from + removed);
 
-    std::u16string piece;
-    std::vector<std::size_t> newPairs;
-    piece.reserve(inserted.size());
+    // Filled in place: no call in the loop that may throw (see withCrLf).
+    const auto separators = static_cast<std::size_t>(
+        std::count(inserted.begin(), inserted.end(), display_.separator));
+    std::u16string piece(inserted.size() + separators, u'\0');
+    std::vector<std::size_t> newPairs(separators);
+    std::size_t at = 0;
+    std::size_t pair = 0;
     for (std::size_t i = 0; i < inserted.size(); ++i) {
         if (inserted[i] == display_.separator) {
-            newPairs.push_back(from + i);
-            piece += kCrLf;
+            newPairs[pair++] = from + i;
+            piece[at++] = kCrLf[0];
+            piece[at++] = kCrLf[1];
         } else {
-            piece.push_back(inserted[i]);
+            piece[at++] = inserted[i];
         }
     }
 

@@ -1,7 +1,9 @@
 // A page that tells its composition box's exact text on request: after
 // rtReport(), window.rtExact holds Text1(0).Text(), code unit for code unit.
+// A pick in the list appends its row to the text, as a letter board does.
 
 #include "Form.h"
+#include "ListBox.h"
 #include "SampleForm.h"
 #include "TextBox.h"
 #include "ThunRTMain.h"
@@ -18,7 +20,7 @@ rt::Form* shown = nullptr;
 // clang-format off
 // NOLINTNEXTLINE
 EM_JS(void, tell, (const char16_t* text, int length), {
-    window.rtExact = String.fromCharCode.apply(null, HEAPU16.subarray(text >> 1, (text >> 1) + length));
+    window.rtExact = new TextDecoder('utf-16le').decode(HEAPU16.subarray(text >> 1, (text >> 1) + length));
 });
 // NOLINTNEXTLINE
 EM_JS(void, offerReport, (), { window.rtReport = function() { _exact_text_report(); }; });
@@ -28,6 +30,9 @@ std::unique_ptr<rt::Form> reporting(rt::Session& session)
 {
     auto form = std::make_unique<rt::Form>(session, sample::kForm);
     shown = form.get();
+    rt::TextBox& box = form->array(sample::Text1).Item(0);
+    rt::ListBox& list = form->control(sample::List1);
+    list.setClickHandler([&box, &list] { box.SetText(box.Text() + list.List(list.ListIndex())); });
     offerReport();
     return form;
 }

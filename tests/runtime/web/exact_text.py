@@ -3,7 +3,8 @@
 makes: typing, Backspace and Delete, typing over a selection, Enter with and
 without Shift, a paste of any line breaks, a cut, undo and redo. After each,
 the box's Text must be its value with CR LF for every line break; Alt+Enter
-adds nothing.
+adds nothing. A paste of a million code units, then typing, then a pick give
+exactly the text expected.
 
 Usage: exact_text.py EXACT-TEXT-PAGE-INDEX.html
 """
@@ -59,6 +60,33 @@ EDITS = [
 ]
 
 
+def every_edit(browser, check):
+    browser.evaluate(f"{AREA}.focus()")
+    for what, edit in EDITS:
+        edit(browser)
+        browser.evaluate("rtReport()")
+        exact, value = browser.evaluate(f"[window.rtExact, {AREA}.value]")
+        check.equal(exact, value.replace("\n", "\r\n"), f"Text after {what}")
+    before = browser.evaluate(f"{AREA}.value")
+    key(browser, "Enter", 13, "\r", ALT)
+    check.equal(browser.evaluate(f"{AREA}.value"), before, "Alt+Enter adds nothing")
+
+
+def a_long_paste_typing_and_a_pick(browser, check):
+    line = "Магнитна азбука е вид игра за деца и се играе с букви 012\n"
+    pasted = (line * (1_000_000 // len(line) + 1))[:1_000_000]
+    browser.evaluate(f"{AREA}.focus()")
+    select(browser, 0, browser.evaluate(f"{AREA}.textLength"))
+    paste(browser, pasted)
+    browser.send("Input.insertText", text="я")
+    browser.click(*browser.centre_of("[role=option]:nth-child(2)"))
+    browser.evaluate("rtReport()")
+    exact = browser.evaluate("window.rtExact")
+    expected = pasted.replace("\n", "\r\n") + "яу"
+    check.true(exact == expected, f"Text after a paste of a million, typing and a pick: "
+               f"{len(exact)} code units ending {exact[-8:]!r}, not {len(expected)}")
+
+
 def main(arguments):
     if len(arguments) != 1:
         print(__doc__, file=sys.stderr)
@@ -67,17 +95,10 @@ def main(arguments):
     check = Check()
     browser = Browser()
     try:
-        browser.open(page)
-        check.true(browser.wait_for(f"{AREA} && window.rtReport"), "the page starts")
-        browser.evaluate(f"{AREA}.focus()")
-        for what, edit in EDITS:
-            edit(browser)
-            browser.evaluate("rtReport()")
-            exact, value = browser.evaluate(f"[window.rtExact, {AREA}.value]")
-            check.equal(exact, value.replace("\n", "\r\n"), f"Text after {what}")
-        before = browser.evaluate(f"{AREA}.value")
-        key(browser, "Enter", 13, "\r", ALT)
-        check.equal(browser.evaluate(f"{AREA}.value"), before, "Alt+Enter adds nothing")
+        for scenario in (every_edit, a_long_paste_typing_and_a_pick):
+            browser.open(page)
+            check.true(browser.wait_for(f"{AREA} && window.rtReport"), "the page starts")
+            scenario(browser, check)
     finally:
         browser.close()
     return check.report("exact text")
