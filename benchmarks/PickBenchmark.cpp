@@ -3,7 +3,9 @@
 // beside the obvious port that rewrites a whole QPlainTextEdit per pick.
 // Then what a resize of the window to a whiteboard's 1920 × 1080 and back
 // costs, each to its painted frame, beside a bare QPlainTextEdit given the
-// same text, font change and resize.
+// same text, font change and resize. Last, a paste of a million code units
+// into an empty box and a typed character in a box that holds them, each
+// beside a bare QPlainTextEdit.
 
 #include "Session.h"
 #include "Widgets.h"
@@ -11,9 +13,11 @@
 #include "ZorbikaControls.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <benchmark/benchmark.h>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -186,6 +190,69 @@ void BM_ResizeFloor(benchmark::State& state)
     state.counters["units"] = static_cast<double>(state.range(0));
 }
 
+// A paste of `units` code units by Ctrl+V into the emptied `edit`, repainted.
+void paste(benchmark::State& state, QPlainTextEdit& edit, const std::function<void()>& empty)
+{
+    QApplication::clipboard()->setText(QString::fromStdU16String(compositionOf(state.range(0))));
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark loop
+        state.PauseTiming();
+        empty();
+        state.ResumeTiming();
+        QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        edit.viewport()->repaint();
+    }
+    state.counters["units"] = static_cast<double>(state.range(0));
+}
+
+// A character typed at the end of `units` code units in `edit`, repainted.
+void type(benchmark::State& state, QPlainTextEdit& edit)
+{
+    edit.moveCursor(QTextCursor::End);
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the benchmark loop
+        QTest::keyClick(&edit, Qt::Key_K);
+        edit.viewport()->repaint();
+    }
+    state.counters["units"] = static_cast<double>(state.range(0));
+}
+
+// The bare QPlainTextEdit, where and as the board shows its box.
+class BareEdit : public QPlainTextEdit {
+public:
+    BareEdit()
+    {
+        setGeometry(8, 176, 449, 161);
+        setFont(QFont("Times New Roman", 12));
+        show();
+        (void)QTest::qWaitForWindowExposed(this);
+    }
+};
+
+void BM_Paste(benchmark::State& state)
+{
+    Board& window = board();
+    paste(state, window.composition(), [&window] { window.holding(0); });
+}
+
+void BM_PasteFloor(benchmark::State& state)
+{
+    BareEdit edit;
+    paste(state, edit, [&edit] { edit.clear(); });
+}
+
+void BM_Type(benchmark::State& state)
+{
+    Board& window = board();
+    window.holding(state.range(0));
+    type(state, window.composition());
+}
+
+void BM_TypeFloor(benchmark::State& state)
+{
+    BareEdit edit;
+    edit.setPlainText(QString::fromStdU16String(compositionOf(state.range(0))));
+    type(state, edit);
+}
+
 void sizes(benchmark::internal::Benchmark* benchmark)
 {
     for (const std::int64_t units : { 100, 10'000, 100'000, 1'000'000 }) {
@@ -200,6 +267,10 @@ BENCHMARK(BM_NewLine)->Apply(sizes);
 BENCHMARK(BM_NaivePlainTextEdit)->Apply(sizes);
 BENCHMARK(BM_Resize)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ResizeFloor)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Paste)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteFloor)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Type)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeFloor)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
