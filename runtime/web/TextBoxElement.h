@@ -31,7 +31,7 @@ private:
     // The selection now, or before the last edit, within `length` characters.
     [[nodiscard]] Selection selection(bool beforeEdit, std::size_t length) const;
     // True when the key is taken: the page does nothing more with it.
-    bool key(std::u16string_view name, const Modifiers& modifiers) const;
+    [[nodiscard]] bool key(std::u16string_view name, const Modifiers& modifiers) const;
     // Where the user's edit of kind `inputType` lies; the whole text where
     // its kind does not tell.
     [[nodiscard]] ExactText::Edit editOf(std::u16string_view inputType) const;
