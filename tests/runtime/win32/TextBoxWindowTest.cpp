@@ -62,6 +62,45 @@ TEST_F(TextBoxWindow, AnExtendingWriteKeepsACaretAtTheEndAtTheNewEnd)
     EXPECT_EQ(kept.end, 4U);
 }
 
+// The edit box's own text, past the box's copy of it.
+std::u16string windowText(HWND edit)
+{
+    std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, u'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(
+        edit, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The box keeps its own copy of the text between writes; every edit of the
+// user's must reach it, one that keeps the length too.
+TEST_F(TextBoxWindow, TextFollowsEveryEditOfTheUserBetweenWrites)
+{
+    box.SetText(u"ab");
+    SendMessageW(boxWindow(), EM_SETSEL, 2, 2);
+    sendChar(boxWindow(), L'c');
+    box.SetText(box.Text() + u"d");
+    EXPECT_EQ(box.Text(), u"abcd");
+    sendChar(boxWindow(), L'\b');
+    EXPECT_EQ(box.Text(), u"abc");
+    SendMessageW(boxWindow(), EM_SETSEL, 0, 1);
+    sendChar(boxWindow(), L'x');
+    EXPECT_EQ(box.Text(), u"xbc") << "typed over a selection of its own length";
+    SendMessageW(boxWindow(), EM_UNDO, 0, 0);
+    EXPECT_EQ(box.Text(), windowText(boxWindow()));
+    box.SetText(box.Text() + u"e");
+    EXPECT_EQ(windowText(boxWindow()), box.Text());
+}
+
+TEST_F(TextBoxWindow, ASelectionUpToTheEndStaysThroughAnAppend)
+{
+    box.SetText(u"abc");
+    SendMessageW(boxWindow(), EM_SETSEL, 1, 3);
+    box.SetText(u"abcd");
+    const Selection kept = selectionOf(boxWindow());
+    EXPECT_EQ(kept.start, 1U);
+    EXPECT_EQ(kept.end, 3U);
+}
+
 TEST_F(TextBoxWindow, TheUserCannotUndoAWrittenText)
 {
     box.SetText(u"ab");
@@ -82,6 +121,11 @@ TEST_F(TextBoxWindow, EveryEnterIsCrLf)
     sendChar(boxWindow(), L'\r'); // Enter, Shift+Enter
     sendChar(boxWindow(), L'\n'); // Ctrl+Enter
     sendChar(boxWindow(), L'b');
+    EXPECT_EQ(box.Text(), u"a\r\n\r\nb");
+    // With the system key, Enter is the system's.
+    setKeyHeld(VK_LWIN, true);
+    sendChar(boxWindow(), L'\r');
+    setKeyHeld(VK_LWIN, false);
     EXPECT_EQ(box.Text(), u"a\r\n\r\nb");
 }
 
