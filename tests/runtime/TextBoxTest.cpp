@@ -103,7 +103,12 @@ TEST_F(TextBoxTyping, EveryEnterIsCarriageReturnAndLineFeed)
     QTest::keyClick(&box, Qt::Key_Return);
     QTest::keyClick(&box, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClick(&box, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(box.Text(), u"a\r\n\r\n\r\n");
+    QTest::keyClick(&box, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(box.Text(), u"a\r\n\r\n\r\n\r\n");
+    QTest::keyClick(&box, Qt::Key_Return, Qt::AltModifier);
+    QTest::keyClick(&box, Qt::Key_Return, Qt::MetaModifier);
+    EXPECT_EQ(box.Text(), u"a\r\n\r\n\r\n\r\n")
+        << "Enter with Alt or the system key is the system's";
 }
 
 TEST_F(TextBoxTyping, LandsBetweenTheRightCodeUnits)

@@ -69,6 +69,11 @@ TEST_F(StartState, FocusIsInTheCompositionBoxAndTabFollowsTheTabIndices)
     }
     EXPECT_EQ(list().ListIndex(), rt::kNoSelection) << "tabbing through the list picks nothing";
     EXPECT_EQ(composition().Text().substr(0, 8), u"Магнитна");
+    for (const Qt::KeyboardModifier shortcut :
+        { Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier }) {
+        QTest::keyClick(&composition(), Qt::Key_Tab, shortcut);
+        EXPECT_TRUE(composition().hasFocus()) << "Tab with a shortcut key moves no focus";
+    }
 }
 
 using Picks = ZorbikaTest;
