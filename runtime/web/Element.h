@@ -34,6 +34,9 @@ enum class Event {
     Paste = 4,
     // The page's viewport has a new size: its width and height in CSS pixels.
     Resize = 5,
+    // A text area is about to change: the kind of the edit. Taken, it is
+    // refused.
+    BeforeInput = 6,
 };
 
 struct EventName {
@@ -41,9 +44,9 @@ struct EventName {
     std::u16string_view name;
 };
 
-inline constexpr std::array<EventName, 5> kEventNames { { { Event::Key, u"key" },
+inline constexpr std::array<EventName, 6> kEventNames { { { Event::Key, u"key" },
     { Event::Press, u"press" }, { Event::Input, u"input" }, { Event::Paste, u"paste" },
-    { Event::Resize, u"resize" } } };
+    { Event::Resize, u"resize" }, { Event::BeforeInput, u"beforeinput" } } };
 
 // The bits of the modifiers that dom.js sends with a key, and its names
 // for them, in the same order.

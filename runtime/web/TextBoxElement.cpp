@@ -65,9 +65,12 @@ void TextBoxElement::SetText(const std::u16string& text)
         const bool command = oldLength >= kLongText;
         rt_dom_append(id(), tail->data(), static_cast<int>(tail->size()),
             static_cast<int>(oldLength), follows ? 1 : 0, command ? 1 : 0);
+        written_ = true;
         return;
     }
     set(u"#text", exact_.assign(text));
+    // The text area forgets its undo with a new value.
+    written_ = false;
 }
 
 bool TextBoxElement::key(std::u16string_view name, const Modifiers& modifiers) const
@@ -139,6 +142,9 @@ bool TextBoxElement::textEvent(Event type, std::u16string_view text, int modifie
     switch (type) {
     case Event::Key:
         return key(text, pageModifiers(modifiers));
+    case Event::BeforeInput:
+        // A text the program wrote is not the user's to undo.
+        return written_ && text.starts_with(u"history");
     case Event::Input: {
         // The text is the page's buffer, which reading the value reuses.
         const std::u16string inputType(text);

@@ -40,6 +40,8 @@ private:
 
     Session& session_;
     ExactText exact_;
+    // Whether the program has appended since the text area's value was set.
+    bool written_ = false;
 };
 
 } // namespace web

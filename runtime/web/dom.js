@@ -72,8 +72,7 @@
             }
           });
           element.addEventListener('beforeinput', function (event) {
-            // A text the program wrote is not the user's to undo.
-            if (element.rtWritten && /^history/.test(event.inputType)) {
+            if (rtDom.sendText(id, rtDom.events.beforeinput, event.inputType || '', 0)) {
               event.preventDefault();
             }
             element.rtBefore = [element.selectionStart, element.selectionEnd];
@@ -341,7 +340,6 @@
         element.value = text;
         element.setSelectionRange(0, 0);
         element.scrollTop = 0;
-        element.rtWritten = false;
       } else {
         element.textContent = text;
       }
@@ -362,7 +360,6 @@
   rt_dom_append__deps: ['$rtDom'],
   rt_dom_append: function (id, pointer, length, oldLength, follows, command) {
     var area = rtDom.elements[id];
-    area.rtWritten = true;
     if (!length) {
       return;
     }
