@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """What the page costs in Chromium, headless: a pick through the real page,
 with the text area's layout after it, while the composition box holds 100 to
-1 000 000 code units in lines of about 60, beside a naive page that rewrites
-the text area's value per pick; a resize of the viewport to a whiteboard's
+1 000 000 code units in lines of about 60, beside the obvious port, the
+page's elements as plain HTML whose list rewrites the text area's value per
+press, and the cheapest appends of that text area; a paste and a typed
+character beside a plain text area; a resize of the viewport to a whiteboard's
 1920 × 1080 and back, each to its painted frame, with 10 000 and 1 000 000
 code units, beside a bare text area given the same text, font change and
 resize; then navigation to the form's first paint,
@@ -25,7 +27,7 @@ from devtools import Browser  # noqa: E402
 SIZES = (100, 1000, 10_000, 100_000, 1_000_000)
 LINE = "Магнитна азбука е вид игра за деца и се играе с букви 0123\n"
 COMPOSITION = 'textarea[aria-label="Текст"]'
-# The obvious port: the composition box alone, as the page styles it, with
+# A plain text area: the composition box alone, as the page styles it, with
 # its scroll bar, frame and padding.
 NAIVE = """<!DOCTYPE html><meta charset="utf-8"><body style="margin:0">
 <textarea style="position:absolute;left:8px;top:176px;width:449px;height:161px;
@@ -52,13 +54,26 @@ PICKS = """(count => {
     return (performance.now() - start) / count;
 })""" % COMPOSITION
 
-NAIVE_PICKS = """((count, how) => {
-    const area = document.querySelector('textarea');
+# The obvious port of a pick: the page's own elements and styles as plain
+# HTML, whose list rewrites the composition box's value on a press.
+PORT = """<script>
+const area = document.querySelector('%s');
+document.querySelector('[role=listbox]').addEventListener('pointerdown', event => {
+    const row = event.target.closest('[role=option]');
+    if (row) {
+        area.value = area.value + row.textContent;
+        area.scrollTop = area.scrollHeight;
+    }
+});
+</script>""" % COMPOSITION
+
+# The cheapest appends any standard call gives the same box: setRangeText,
+# and the editing command with the focus it needs.
+FLOOR_PICKS = """((count, how) => {
+    const area = document.querySelector('%s');
     const start = performance.now();
     for (let i = 0; i < count; ++i) {
-        if (how === 'value') {
-            area.value = area.value + 'к';
-        } else if (how === 'range') {
+        if (how === 'range') {
             area.setRangeText('к', area.textLength, area.textLength, 'end');
         } else {
             area.focus();
@@ -67,9 +82,10 @@ NAIVE_PICKS = """((count, how) => {
             area.blur();
         }
         area.scrollTop = area.scrollHeight;
+        void area.scrollHeight;
     }
     return (performance.now() - start) / count;
-})"""
+})""" % COMPOSITION
 
 
 # Pastes `units` code units at the end, as the clipboard hands them over,
@@ -166,33 +182,38 @@ def hold(browser, selector, units):
 
 
 def pick_count(units):
-    """Picks a round: many where each is short, so that a round is not noise."""
-    return 200 if units <= 1000 else 20 if units <= 100_000 else 5
+    """Picks a round: many where each is short, so that a round is not noise,
+    few enough that the text stays near its size."""
+    return 50 if units <= 1000 else 20 if units <= 100_000 else 5
 
 
-def picks(browser, page, units):
+def rounds(browser, selector, units, script):
+    """The median of five rounds of `script`, after one that warms the code
+    up; each round starts from the same `units` code units, as the text
+    grows with each pick."""
+    times = []
+    for _ in range(6):
+        hold(browser, selector, units)
+        times.append(browser.evaluate(script))
+    return statistics.median(times[1:])
+
+
+def picks(browser, page, units, wipe=True):
+    """Picks on `page`, the real one or the port, each to its layout;
+    milliseconds a pick."""
     open_at_usual_size(browser, page, COMPOSITION)
-    # The first pick wipes the preset; the text is then the user's.
-    browser.evaluate(PICKS + "(1)")
-    hold(browser, COMPOSITION, units)
-    count = pick_count(units)
-    # A round first, so that the code is compiled and warm.
-    browser.evaluate(PICKS + f"({count})")
-    result = statistics.median(browser.evaluate(PICKS + f"({count})") for _ in range(3))
+    if wipe:
+        # The first pick wipes the preset; the text is then the user's.
+        browser.evaluate(PICKS + "(1)")
+    count = pick_count(units) if wipe or units <= 10_000 else 3
+    result = rounds(browser, COMPOSITION, units, PICKS + f"({count})")
     browser.send("Emulation.clearDeviceMetricsOverride")
     return result
 
 
-def naive_picks(browser, page, units, how="value"):
-    """An append of one letter to a plain text area: the naive rewrite of its
-    value, or the cheapest standard calls, setRangeText and the editing
-    command (with the focus it needs), each to its layout."""
-    open_at_usual_size(browser, page, "textarea")
-    browser.evaluate(f"document.querySelector('textarea').value = {text_of(units)!r}.replace"
-                     "(/\\\\n/g, '\\n'), 1")
-    count = pick_count(units) if how != "value" or units <= 10_000 else 3
-    result = statistics.median(browser.evaluate(NAIVE_PICKS + f"({count}, {how!r})")
-                               for _ in range(3))
+def floor_picks(browser, page, units, how):
+    open_at_usual_size(browser, page, COMPOSITION)
+    result = rounds(browser, COMPOSITION, units, FLOOR_PICKS + f"({pick_count(units)}, {how!r})")
     browser.send("Emulation.clearDeviceMetricsOverride")
     return result
 
@@ -256,18 +277,19 @@ def first_paint(browser, page):
     return browser.evaluate(FIRST_PAINT)
 
 
-def plain_copy(browser, page, folder):
-    """The page's form as it stands after start, as plain HTML."""
-    browser.open(page)
-    browser.wait_for("document.querySelector('[role=application]:not([hidden])')")
+def plain_copy(browser, page, path, script=""):
+    """The page's form as it stands after start at the board's own size, as
+    plain HTML, with `script` after it."""
+    open_at_usual_size(browser, page, "[role=application]:not([hidden])")
     body = browser.evaluate("""(() => {
         for (const area of document.querySelectorAll('textarea')) area.textContent = area.value;
         return document.body.innerHTML.replace(/<script[^]*?<\\/script>/g, '');
     })()""")
-    path = os.path.join(folder, "plain.html")
+    browser.send("Emulation.clearDeviceMetricsOverride")
     with open(path, "w", encoding="utf-8") as file:
         file.write('<!DOCTYPE html><html lang="bg"><head><meta charset="utf-8"><title>'
-                   'Зорбика</title></head><body style="margin: 0px;">' + body + "</body></html>")
+                   'Зорбика</title></head><body style="margin: 0px;">' + body + script +
+                   "</body></html>")
     return "file://" + path
 
 
@@ -283,14 +305,15 @@ def main(arguments):
         file.write(NAIVE)
     browser = Browser()
     try:
-        print("| code units in the box | pick | naive rewrite | ratio "
+        port = plain_copy(browser, page, os.path.join(folder, "port.html"), PORT)
+        print("| code units in the box | pick | the port's rewrite | ratio "
               "| floor: setRangeText | floor: editing command |")
         print("|---:|---:|---:|---:|---:|---:|")
         for units in SIZES:
             ours = picks(browser, page, units)
-            theirs = naive_picks(browser, "file://" + naive, units)
-            ranged = naive_picks(browser, "file://" + naive, units, "range")
-            command = naive_picks(browser, "file://" + naive, units, "command")
+            theirs = picks(browser, port, units, wipe=False)
+            ranged = floor_picks(browser, port, units, "range")
+            command = floor_picks(browser, port, units, "command")
             print(f"| {units:,} | {ours:.2f} ms | {theirs:.2f} ms | {theirs / ours:.1f} × "
                   f"| {ranged:.2f} ms | {command:.2f} ms |")
         floor = os.path.join(folder, "floor.html")
@@ -314,7 +337,7 @@ def main(arguments):
             ours = resizes(browser, page, units, False)
             theirs = resizes(browser, "file://" + floor, units, True)
             print(f"| {units:,} | {ours:.1f} ms | {theirs:.1f} ms | {ours / theirs:.2f} × |")
-        plain = plain_copy(browser, page, folder)
+        plain = plain_copy(browser, page, os.path.join(folder, "plain.html"))
         times = {page: [], plain: []}
         for run in range(15):
             for which in ((page, plain) if run % 2 == 0 else (plain, page)):
