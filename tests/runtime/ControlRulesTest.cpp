@@ -1,6 +1,6 @@
 // The rules every platform's controls follow, without a GUI: the list's
-// keys, line breaks, the tab order, the decoded contents and the fit of a
-// form into the space it is given.
+// keys, line breaks, the tab order, the decoded contents, the fit of a form
+// into the space it is given, and a finger's taps.
 
 #include "FormContents.h"
 #include "FormFit.h"
@@ -8,6 +8,7 @@
 #include "Keys.h"
 #include "LineBreaks.h"
 #include "ListKeys.h"
+#include "Taps.h"
 
 #include <array>
 #include <climits>
@@ -248,3 +249,40 @@ TEST(Keys, ShortcutsTypeNothingMoveNoFocusAndMakeNoNewLine)
 }
 
 } // namespace
+
+TEST(Taps, TheMouseMainButtonPressesAndOnlyTheFirstFingerLiftedUncancelledTaps)
+{
+    using rt::PointerKind;
+    using rt::PointerPhase;
+    using rt::PointerPick;
+    constexpr rt::PointerPress kMouse { .kind = PointerKind::Mouse, .button = 0, .pointer = 1 };
+    constexpr rt::PointerPress kRight { .kind = PointerKind::Mouse, .button = 2, .pointer = 1 };
+    constexpr rt::PointerPress kFinger { .kind = PointerKind::Finger, .pointer = 7 };
+    constexpr rt::PointerPress kSecondFinger {
+        .kind = PointerKind::Finger, .pointer = 8, .primary = false
+    };
+    rt::Taps taps;
+    EXPECT_EQ(taps.follow(PointerPhase::Down, kMouse), PointerPick::Press);
+    EXPECT_EQ(taps.follow(PointerPhase::Up, kMouse), PointerPick::None);
+    EXPECT_EQ(taps.follow(PointerPhase::Down, kRight), PointerPick::None);
+    EXPECT_FALSE(taps.touchEnded());
+
+    EXPECT_EQ(taps.follow(PointerPhase::Down, kFinger), PointerPick::None);
+    EXPECT_EQ(taps.follow(PointerPhase::Up, kFinger), PointerPick::Tap);
+    EXPECT_TRUE(taps.touchEnded());
+    EXPECT_FALSE(taps.touchEnded());
+    EXPECT_EQ(taps.follow(PointerPhase::Up, kFinger), PointerPick::None);
+
+    // A swipe: the browser cancels the pointer to scroll.
+    EXPECT_EQ(taps.follow(PointerPhase::Down, kFinger), PointerPick::None);
+    EXPECT_EQ(taps.follow(PointerPhase::Cancel, kFinger), PointerPick::None);
+    EXPECT_EQ(taps.follow(PointerPhase::Up, kFinger), PointerPick::None);
+    EXPECT_FALSE(taps.touchEnded());
+
+    EXPECT_EQ(taps.follow(PointerPhase::Down, kSecondFinger), PointerPick::None);
+    EXPECT_EQ(taps.follow(PointerPhase::Up, kSecondFinger), PointerPick::None);
+    // A press of another pointer between a finger's touch and its lift.
+    EXPECT_EQ(taps.follow(PointerPhase::Down, kFinger), PointerPick::None);
+    EXPECT_EQ(taps.follow(PointerPhase::Down, kMouse), PointerPick::Press);
+    EXPECT_EQ(taps.follow(PointerPhase::Up, kFinger), PointerPick::None);
+}
