@@ -18,6 +18,13 @@ namespace rt {
 // while it is shown and enabled.
 [[nodiscard]] bool isTabStop(ControlKind kind, bool visible, bool enabled);
 
+// Whether a control of `kind` has a context menu of its own: a text box
+// alone, as in a native window.
+[[nodiscard]] constexpr bool hasOwnMenu(ControlKind kind)
+{
+    return kind == ControlKind::TextBox;
+}
+
 // Where Tab moves the focus among `count` tab stops, in tab order: to the
 // stop after `current`, or before it when `backwards`, round and round. From
 // none of them (`current` none) it goes to the first, or backwards the last.

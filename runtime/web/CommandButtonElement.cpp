@@ -12,11 +12,25 @@ CommandButtonElement::CommandButtonElement(Session& session, const Element& form
 
 bool CommandButtonElement::event(Event type, int /*a*/, int /*b*/)
 {
-    if (type != Event::Press) {
+    switch (type) {
+    case Event::Press:
+        session_.raiseEvent(click_);
+        return true;
+    case Event::TouchEnd:
+        return taps_.touchEnded();
+    default:
         return false;
     }
-    session_.raiseEvent(click_);
-    return true;
+}
+
+bool CommandButtonElement::pointerEvent(Event type, const PointerReport& report)
+{
+    const std::optional<PointerPhase> phase = phaseOf(type);
+    if (phase && taps_.follow(*phase, report.press) == PointerPick::Tap) {
+        focus();
+        session_.raiseEvent(click_);
+    }
+    return false;
 }
 
 } // namespace rt::web

@@ -152,4 +152,22 @@ EMSCRIPTEN_KEEPALIVE int rt_web_text_event(int id, int type, int length, int a)
     }
     return element->textEvent(static_cast<rt::web::Event>(type), *text, a) ? 1 : 0;
 }
+
+// The pointer's kind, the DOM's `pointerType`, comes as the text handed over.
+EMSCRIPTEN_KEEPALIVE int rt_web_pointer_event(
+    int id, int type, int kindLength, int button, int pointer, int primary, int row)
+{
+    rt::web::Element* element = rt::web::Element::find(id);
+    if (element == nullptr) {
+        return 0;
+    }
+    const rt::PointerKind kind = rt::web::handedOver(kindLength) == u"mouse"
+        ? rt::PointerKind::Mouse
+        : rt::PointerKind::Finger;
+    const rt::web::PointerReport report {
+        .press = { .kind = kind, .button = button, .pointer = pointer, .primary = primary != 0 },
+        .row = row,
+    };
+    return element->pointerEvent(static_cast<rt::web::Event>(type), report) ? 1 : 0;
+}
 }

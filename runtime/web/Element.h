@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Keys.h"
+#include "Taps.h"
 #include "Units.h"
 
 #include <array>
@@ -26,7 +27,7 @@ enum class Event {
     // A key pressed: its name (the DOM's `key`) as the text, and the
     // modifiers (kPageModifiers).
     Key = 1,
-    // A press of the mouse's main button, a tap, or a button's click: the row.
+    // A button's click.
     Press = 2,
     // The user changed a text area: the kind of the edit (`inputType`).
     Input = 3,
@@ -37,6 +38,17 @@ enum class Event {
     // A text area is about to change: the kind of the edit. Taken, it is
     // refused.
     BeforeInput = 6,
+    // A pointer pressed, lifted or taken by the browser for its own
+    // scrolling, over an element: a PointerReport.
+    PointerDown = 7,
+    PointerUp = 8,
+    PointerCancel = 9,
+    // A touch ended over an element. Taken, the browser makes no mouse
+    // events or click of it.
+    TouchEnd = 10,
+    // The context menu asked for over the form: the number of the element
+    // under the pointer. Taken, no menu opens.
+    ContextMenu = 11,
 };
 
 struct EventName {
@@ -44,9 +56,34 @@ struct EventName {
     std::u16string_view name;
 };
 
-inline constexpr std::array<EventName, 6> kEventNames { { { Event::Key, u"key" },
+inline constexpr std::array<EventName, 11> kEventNames { { { Event::Key, u"key" },
     { Event::Press, u"press" }, { Event::Input, u"input" }, { Event::Paste, u"paste" },
-    { Event::Resize, u"resize" }, { Event::BeforeInput, u"beforeinput" } } };
+    { Event::Resize, u"resize" }, { Event::BeforeInput, u"beforeinput" },
+    { Event::PointerDown, u"pointerdown" }, { Event::PointerUp, u"pointerup" },
+    { Event::PointerCancel, u"pointercancel" }, { Event::TouchEnd, u"touchend" },
+    { Event::ContextMenu, u"contextmenu" } } };
+
+// The phase of a pointer's event, for Taps; none for another event.
+[[nodiscard]] constexpr std::optional<PointerPhase> phaseOf(Event type)
+{
+    switch (type) {
+    case Event::PointerDown:
+        return PointerPhase::Down;
+    case Event::PointerUp:
+        return PointerPhase::Up;
+    case Event::PointerCancel:
+        return PointerPhase::Cancel;
+    default:
+        return std::nullopt;
+    }
+}
+
+// A pointer event as the page reports it: the press and, in a list, the row
+// under the pointer, or -1.
+struct PointerReport {
+    PointerPress press;
+    int row = -1;
+};
 
 // The bits of the modifiers that dom.js sends with a key, and its names
 // for them, in the same order.
@@ -70,7 +107,7 @@ inline constexpr std::array<std::u16string_view, 4> kPageModifierNames { u"shift
 [[nodiscard]] std::optional<std::u16string_view> handedOver(int length);
 
 // An element of the page, made with this object and removed with it. The
-// page's events for it come to event() and textEvent(), which return true
+// page's events for it come to event(), textEvent() and pointerEvent(), which return true
 // when they took the event, so that the page does nothing more with it.
 class Element {
 public:
@@ -97,6 +134,7 @@ public:
     {
         return false;
     }
+    virtual bool pointerEvent(Event /*type*/, const PointerReport& /*report*/) { return false; }
     // A text event whose text found no room in memory.
     virtual void textLost() { }
 

@@ -168,13 +168,29 @@ std::vector<const web::Element*> FormWindow::tabStops() const
     return stops;
 }
 
-bool FormWindow::event(web::Event type, int width, int height)
+bool FormWindow::event(web::Event type, int a, int b)
 {
-    if (type != web::Event::Resize) {
+    switch (type) {
+    case web::Event::Resize:
+        fit(a, b);
+        return true;
+    case web::Event::ContextMenu: {
+        const std::optional<ControlKind> kind = kindOf(a);
+        return !kind || !hasOwnMenu(*kind);
+    }
+    default:
         return false;
     }
-    fit(width, height);
-    return true;
+}
+
+std::optional<ControlKind> FormWindow::kindOf(int element) const
+{
+    for (std::size_t which = 0; which < children_.size(); ++which) {
+        if (children_[which]->id() == element) {
+            return definition_.controls[which].kind;
+        }
+    }
+    return std::nullopt;
 }
 
 bool FormWindow::textEvent(web::Event type, std::u16string_view key, int modifiers)

@@ -5,6 +5,7 @@
 #include "FormDefinition.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace rt {
@@ -29,13 +30,18 @@ public:
     // Shows the form with the focus on the first control of the tab order.
     void showForm();
 
-    bool event(web::Event type, int width, int height) override;
+    // A resize of the viewport, `a` × `b`; or the context menu over the
+    // element numbered `a`, which opens only where the control has one.
+    bool event(web::Event type, int a, int b) override;
     bool textEvent(web::Event type, std::u16string_view key, int modifiers) override;
 
 private:
     void create(Session& session, std::size_t which);
     // Scaled and centred to fill a viewport of `width` × `height`.
     void fit(int width, int height) const;
+    // The kind of the control over the page's element `element`; none where
+    // that is no control.
+    [[nodiscard]] std::optional<ControlKind> kindOf(int element) const;
     // The controls that take the focus, in tab order.
     [[nodiscard]] std::vector<const web::Element*> tabStops() const;
 

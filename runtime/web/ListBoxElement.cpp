@@ -68,15 +68,22 @@ void ListBoxElement::pickRow(int row)
     raiseClick();
 }
 
-bool ListBoxElement::event(Event type, int row, int /*unused*/)
+bool ListBoxElement::event(Event type, int /*a*/, int /*b*/)
 {
-    if (type != Event::Press) {
+    return type == Event::TouchEnd && taps_.touchEnded();
+}
+
+bool ListBoxElement::pointerEvent(Event type, const PointerReport& report)
+{
+    const std::optional<PointerPhase> phase = phaseOf(type);
+    if (!phase || taps_.follow(*phase, report.press) == PointerPick::None) {
         return false;
     }
-    if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) {
-        pickRow(row);
+    focus();
+    if (report.row >= 0 && static_cast<std::size_t>(report.row) < rows_.size()) {
+        pickRow(report.row);
     }
-    return true;
+    return false;
 }
 
 bool ListBoxElement::textEvent(Event type, std::u16string_view key, int modifiers)

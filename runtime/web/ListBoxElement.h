@@ -2,6 +2,7 @@
 
 #include "Element.h"
 #include "ListBox.h"
+#include "Taps.h"
 
 #include <functional>
 #include <memory>
@@ -26,7 +27,8 @@ public:
     [[nodiscard]] Index ListIndex() const override { return selected_; }
     [[nodiscard]] std::u16string List(Index row) const override;
 
-    bool event(Event type, int row, int /*unused*/) override;
+    bool event(Event type, int /*a*/, int /*b*/) override;
+    bool pointerEvent(Event type, const PointerReport& report) override;
     bool textEvent(Event type, std::u16string_view key, int modifiers) override;
 
 private:
@@ -36,6 +38,7 @@ private:
 
     Session& session_;
     std::function<void()> click_;
+    Taps taps_;
     std::vector<std::u16string> rows_;
     std::vector<std::unique_ptr<Element>> rowElements_;
     Index selected_ = kNoSelection;

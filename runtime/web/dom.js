@@ -31,9 +31,8 @@
             var size = rtDom.viewport();
             rtDom.send(id, rtDom.events.resize, size[0], size[1]);
           });
-          // As in a native window, only a text box has a menu of its own.
           element.addEventListener('contextmenu', function (event) {
-            if (event.target.tagName !== 'TEXTAREA') {
+            if (rtDom.send(id, rtDom.events.contextmenu, rtDom.idOf(event.target), 0)) {
               event.preventDefault();
             }
           });
@@ -92,16 +91,8 @@
           style.userSelect = 'none';
           style.touchAction = 'pan-y';
           style.cursor = 'default';
-          // The mouse picks on its press, a finger on its tap.
-          element.addEventListener('pointerdown', function (event) {
-            if (event.pointerType === 'mouse' && event.button === 0) {
-              element.focus({ preventScroll: true });
-              rtDom.send(id, rtDom.events.press, rtDom.rowOf(element, event.target));
-            }
-          });
-          rtDom.onTap(element, function (target) {
-            element.focus({ preventScroll: true });
-            rtDom.send(id, rtDom.events.press, rtDom.rowOf(element, target));
+          rtDom.reportPointers(element, id, function (target) {
+            return rtDom.rowOf(element, target);
           });
           element.addEventListener('keydown', function (event) {
             if (rtDom.sendKey(id, event)) {
@@ -133,10 +124,7 @@
           element.addEventListener('click', function () {
             rtDom.send(id, rtDom.events.press, 0);
           });
-          rtDom.onTap(element, function () {
-            element.focus({ preventScroll: true });
-            rtDom.send(id, rtDom.events.press, 0);
-          });
+          rtDom.reportPointers(element, id, function () { return -1; });
           // A dotted frame inside the face, whatever the face's colour.
           element.addEventListener('focus', function () {
             style.outline = '1px dotted #000';
@@ -196,37 +184,42 @@
         (event.altKey ? bits.alt : 0) | (event.metaKey ? bits.meta : 0);
       return rtDom.sendText(id, rtDom.events.key, event.key, held);
     },
+    // The row under `target`, from the number each row is given at its making.
     rowOf: function (list, target) {
-      var rows = list.children;
       for (var node = target; node && node !== list; node = node.parentNode) {
         if (node.parentNode === list) {
-          return Array.prototype.indexOf.call(rows, node);
+          return node.rtRow;
         }
       }
       return -1;
     },
-    // A finger's tap: a touch that lifts where the browser did not take it
-    // for a swipe, which it cancels to scroll. Each tap is one; the browser
-    // makes no click of it, which it would leave out of a quick double tap.
-    onTap: function (element, tapped) {
-      var touching = null;
-      element.addEventListener('pointerdown', function (event) {
-        touching = event.pointerType !== 'mouse' && event.isPrimary ? event.pointerId : null;
-      });
-      element.addEventListener('pointercancel', function () { touching = null; });
-      element.addEventListener('pointerup', function (event) {
-        if (event.pointerId === touching) {
-          touching = null;
-          tapped(event.target);
-          element.rtTapped = true;
-        }
+    // The pointers' presses, lifts and cancels over an element, each with
+    // `rowOf` its target, and the ends of touches, which the C++ side may
+    // keep from becoming the browser's click.
+    reportPointers: function (element, id, rowOf) {
+      ['pointerdown', 'pointerup', 'pointercancel'].forEach(function (name) {
+        element.addEventListener(name, function (event) {
+          if (!rtDom.ended) {
+            _rt_web_pointer_event(id, rtDom.events[name], rtDom.pass(event.pointerType),
+              event.button, event.pointerId, event.isPrimary ? 1 : 0, rowOf(event.target));
+          }
+        });
       });
       element.addEventListener('touchend', function (event) {
-        if (element.rtTapped) {
-          element.rtTapped = false;
+        if (rtDom.send(id, rtDom.events.touchend, 0, 0)) {
           event.preventDefault();
         }
       });
+    },
+    // The number of the element `node` is, or is in; 0 for none.
+    idOf: function (node) {
+      for (; node; node = node.parentNode) {
+        var id = node.id && /^rt[0-9]+$/.test(node.id) ? Number(node.id.slice(2)) : 0;
+        if (id && rtDom.elements[id] === node) {
+          return id;
+        }
+      }
+      return 0;
     },
     // Inserts at `at` with the editing command, which works in the focused
     // element only; no on-screen keyboard opens for this moment of focus.
@@ -273,7 +266,8 @@
     (group ? rtDom.bits : rtDom.events)[rtDom.text(name, nameLength)] = value;
   },
 
-  rt_dom_create__deps: ['$rtDom', 'rt_web_event', 'rt_web_text_event', 'rt_web_buffer'],
+  rt_dom_create__deps: ['$rtDom', 'rt_web_event', 'rt_web_text_event', 'rt_web_pointer_event',
+    'rt_web_buffer'],
   rt_dom_create: function (kind, kindLength, parent) {
     var kindOf = rtDom.kinds[rtDom.text(kind, kindLength)];
     var id = rtDom.elements.length;
@@ -291,7 +285,9 @@
       }
       kindOf.make(element, id);
     }
-    (parent ? rtDom.elements[parent] : document.body).appendChild(element);
+    var into = parent ? rtDom.elements[parent] : document.body;
+    element.rtRow = into.children.length;
+    into.appendChild(element);
     return id;
   },
 
@@ -364,9 +360,7 @@
       return;
     }
     var text = rtDom.text(pointer, length);
-    var start = area.selectionStart;
-    var end = area.selectionEnd;
-    var scrolled = area.scrollTop;
+    var kept = follows ? null : [area.selectionStart, area.selectionEnd, area.scrollTop];
     rtDom.writing = true;
     if (command) {
       rtDom.insertWithCommand(area, text, oldLength);
@@ -376,9 +370,9 @@
         area.scrollTop = area.scrollHeight;
       }
     }
-    if (!follows) {
-      area.setSelectionRange(start, end);
-      area.scrollTop = scrolled;
+    if (kept) {
+      area.setSelectionRange(kept[0], kept[1]);
+      area.scrollTop = kept[2];
     }
     rtDom.writing = false;
   },
@@ -431,7 +425,7 @@
   rt_dom_focused__deps: ['$rtDom'],
   rt_dom_focused: function () {
     var focused = document.activeElement;
-    var id = focused && /^rt[0-9]+$/.test(focused.id) ? Number(focused.id.slice(2)) : 0;
+    var id = rtDom.idOf(focused);
     return rtDom.elements[id] === focused ? id : 0;
   },
 
@@ -470,8 +464,9 @@
   },
 
   rt_dom_focus__deps: ['$rtDom'],
+  // The form fits the viewport: nothing to scroll to.
   rt_dom_focus: function (id) {
-    rtDom.elements[id].focus();
+    rtDom.elements[id].focus({ preventScroll: true });
   },
 
   // A run-time error's message in a modal dialog of the page; once it is

@@ -128,6 +128,17 @@ def touch(browser, check):
     browser.send("Emulation.setTouchEmulationEnabled", enabled=False)
 
 
+def context_menus(browser, check):
+    """As in a native window, only the text box has a menu of its own."""
+    refused = browser.evaluate(f"""[
+        document.querySelector('[role=option]'), document.querySelector('[role=listbox]'),
+        document.querySelector('button'), document.querySelector({COMPOSITION}),
+    ].map(element => !element.dispatchEvent(new MouseEvent('contextmenu',
+        {{ bubbles: true, cancelable: true, button: 2 }})))""")
+    check.equal(refused, [True, True, True, False],
+                "no menu opens over a row, the list or a button; one does over the text")
+
+
 def target_sizes(browser, check):
     """The board fills a tablet, a whiteboard and a phone, with rows and
     buttons a finger can hit (WCAG 2.5.8: 24 CSS pixels)."""
@@ -244,6 +255,7 @@ def main(arguments):
         no_undo_of_written_text(browser, check)
         keyboard_picks_heard(browser, check)
         touch(browser, check)
+        context_menus(browser, check)
         target_sizes(browser, check)
         nothing_kept(browser, check)
         browser.wait_for("navigator.serviceWorker.controller", 20)
