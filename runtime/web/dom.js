@@ -37,7 +37,7 @@
             }
           });
           element.addEventListener('keydown', function (event) {
-            if (event.key === 'Tab' && rtDom.sendKey(id, event)) {
+            if (rtDom.sendKey(id, event)) {
               event.preventDefault();
             }
           });
