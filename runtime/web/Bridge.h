@@ -13,8 +13,15 @@ void rt_dom_place(int id, int left, int top, int width, int height);
 void rt_dom_scale(int id, int left, int top, double scale);
 // The size of the page's viewport, in CSS pixels.
 void rt_dom_viewport(int* width, int* height);
-void rt_dom_set(
+void rt_dom_style(
+    int id, const char16_t* property, int propertyLength, const char16_t* value, int valueLength);
+void rt_dom_attribute(
     int id, const char16_t* name, int nameLength, const char16_t* value, int valueLength);
+// The text the element shows; a text area's from its start.
+void rt_dom_text(int id, const char16_t* text, int length);
+// The page's title, and its colour around the form.
+void rt_dom_page(
+    const char16_t* title, int titleLength, const char16_t* background, int backgroundLength);
 // Appends at the display's end, `oldLength`; the caret follows if `follows`.
 // With `command`, through the browser's editing command.
 void rt_dom_append(

@@ -77,9 +77,19 @@ void Element::place(const PixelRect& place) const
     rt_dom_place(id_, place.left, place.top, place.width, place.height);
 }
 
-void Element::set(std::u16string_view name, std::u16string_view value) const
+void Element::style(std::u16string_view property, std::u16string_view value) const
 {
-    rt_dom_set(id_, name.data(), length(name), value.data(), length(value));
+    rt_dom_style(id_, property.data(), length(property), value.data(), length(value));
+}
+
+void Element::attribute(std::u16string_view name, std::u16string_view value) const
+{
+    rt_dom_attribute(id_, name.data(), length(name), value.data(), length(value));
+}
+
+void Element::showText(std::u16string_view text) const
+{
+    rt_dom_text(id_, text.data(), length(text));
 }
 
 void Element::show(bool shown) const

@@ -123,9 +123,10 @@ public:
     [[nodiscard]] std::u16string name() const;
 
     void place(const PixelRect& place) const;
-    // A CSS property, an attribute ("@name"), the shown text ("#text") or
-    // the page's title ("#title").
-    void set(std::u16string_view name, std::u16string_view value) const;
+    void style(std::u16string_view property, std::u16string_view value) const;
+    void attribute(std::u16string_view name, std::u16string_view value) const;
+    // The text the element shows; a text area shows it from its start.
+    void showText(std::u16string_view text) const;
     void show(bool shown) const;
     void focus() const;
 

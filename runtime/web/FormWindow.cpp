@@ -58,26 +58,29 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     , tabOrder_(tabOrder(definition))
 {
     // The page's icon comes with the page, as an executable's comes with it.
-    set(u"#title", titleOf(windows1251::decode(definition.caption)));
-    set(u"@aria-label", windows1251::decode(definition.caption));
-    set(u"@role", u"application");
-    set(u"width", pixels(twipsToPixels(definition.clientWidth)));
-    set(u"height", pixels(twipsToPixels(definition.clientHeight)));
-    if (definition.backColour) {
-        set(u"background", web::cssColour(*definition.backColour));
-        // The margin around a scaled form looks like the form.
-        set(u"#page-background", web::cssColour(*definition.backColour));
+    // The margin around a scaled form looks like the form.
+    const std::u16string background
+        = definition.backColour ? web::cssColour(*definition.backColour) : std::u16string();
+    const std::u16string title = titleOf(windows1251::decode(definition.caption));
+    rt_dom_page(title.data(), static_cast<int>(title.size()), background.data(),
+        static_cast<int>(background.size()));
+    attribute(u"aria-label", windows1251::decode(definition.caption));
+    attribute(u"role", u"application");
+    style(u"width", pixels(twipsToPixels(definition.clientWidth)));
+    style(u"height", pixels(twipsToPixels(definition.clientHeight)));
+    if (!background.empty()) {
+        style(u"background", background);
     }
-    set(u"font-family", fontFamilyOf(definition.font));
+    style(u"font-family", fontFamilyOf(definition.font));
     // Points at the page's 96 CSS pixels to the inch.
-    set(u"font-size", pixels(definition.font.points * kStandardDpi / kPointsPerInch));
+    style(u"font-size", pixels(definition.font.points * kStandardDpi / kPointsPerInch));
     // Made in definition order, so that the last lies on top.
     for (std::size_t which = 0; which < children_.size(); ++which) {
         create(session, which);
     }
     int tabIndex = 0;
     for (const web::Element* stop : tabStops()) {
-        stop->set(u"@tabindex", number(++tabIndex));
+        stop->attribute(u"tabindex", number(++tabIndex));
     }
 }
 
@@ -89,44 +92,44 @@ void FormWindow::create(Session& session, std::size_t which)
     switch (definition.kind) {
     case ControlKind::TextBox:
         element = std::make_unique<web::TextBoxElement>(session, *this, contents.text);
-        element->set(u"overflow-y", definition.verticalScrollBar ? u"scroll" : u"hidden");
+        element->style(u"overflow-y", definition.verticalScrollBar ? u"scroll" : u"hidden");
         break;
     case ControlKind::ListBox:
         element = std::make_unique<web::ListBoxElement>(session, *this, std::move(contents.rows));
         break;
     case ControlKind::CommandButton:
         element = std::make_unique<web::CommandButtonElement>(session, *this);
-        element->set(u"#text", contents.text);
+        element->showText(contents.text);
         break;
     case ControlKind::Label:
         element = std::make_unique<web::LabelElement>(*this);
-        element->set(u"#text", contents.text);
+        element->showText(contents.text);
         break;
     }
     const bool framed
         = definition.kind == ControlKind::TextBox || definition.kind == ControlKind::ListBox;
     const bool button = definition.kind == ControlKind::CommandButton;
     if (framed || button) {
-        element->set(u"border", button ? u"2px outset" : u"2px inset");
+        element->style(u"border", button ? u"2px outset" : u"2px inset");
     }
     if (definition.backColour) {
-        element->set(u"background", web::cssColour(*definition.backColour));
+        element->style(u"background", web::cssColour(*definition.backColour));
         if (button) {
-            element->set(u"border-color", web::cssColour(*definition.backColour));
+            element->style(u"border-color", web::cssColour(*definition.backColour));
         }
     } else if (framed) {
-        element->set(u"background", u"#ffffff");
+        element->style(u"background", u"#ffffff");
     }
     if (definition.centred) {
-        element->set(u"text-align", u"center");
+        element->style(u"text-align", u"center");
     }
     if (!contents.accessibleName.empty()) {
-        element->set(u"@aria-label", contents.accessibleName);
+        element->attribute(u"aria-label", contents.accessibleName);
     }
     if (!contents.accessibleDescription.empty()) {
         auto description = std::make_unique<web::Element>(web::Tag::Hidden, this);
-        description->set(u"#text", contents.accessibleDescription);
-        element->set(u"@aria-describedby", description->name());
+        description->showText(contents.accessibleDescription);
+        element->attribute(u"aria-describedby", description->name());
         descriptions_.push_back(std::move(description));
     }
     element->place(toPixels(definition.place));

@@ -30,7 +30,7 @@ ListBoxElement::ListBoxElement(
     rowElements_.reserve(rows_.size());
     for (const std::u16string& row : rows_) {
         auto element = std::make_unique<Element>(Tag::ListRow, this);
-        element->set(u"#text", row);
+        element->showText(row);
         rowElements_.push_back(std::move(element));
     }
 }

@@ -34,7 +34,7 @@ TextBoxElement::TextBoxElement(Session& session, const Element& form, const std:
     , session_(session)
     , exact_(DisplayedBreaks {})
 {
-    set(u"#text", exact_.assign(text));
+    showText(exact_.assign(text));
 }
 
 std::u16string TextBoxElement::Text() const
@@ -68,7 +68,7 @@ void TextBoxElement::SetText(const std::u16string& text)
         written_ = true;
         return;
     }
-    set(u"#text", exact_.assign(text));
+    showText(exact_.assign(text));
     // The text area forgets its undo with a new value.
     written_ = false;
 }

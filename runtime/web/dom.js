@@ -324,30 +324,34 @@
     HEAP32[height >> 2] = size[1];
   },
 
-  // A CSS property, an attribute (name starting with '@') or, for '#text',
-  // the text the element shows.
-  rt_dom_set__deps: ['$rtDom'],
-  rt_dom_set: function (id, name, nameLength, value, valueLength) {
+  rt_dom_style__deps: ['$rtDom'],
+  rt_dom_style: function (id, property, propertyLength, value, valueLength) {
+    rtDom.elements[id].style.setProperty(rtDom.text(property, propertyLength),
+      rtDom.text(value, valueLength));
+  },
+
+  rt_dom_attribute__deps: ['$rtDom'],
+  rt_dom_attribute: function (id, name, nameLength, value, valueLength) {
+    rtDom.elements[id].setAttribute(rtDom.text(name, nameLength), rtDom.text(value, valueLength));
+  },
+
+  rt_dom_text__deps: ['$rtDom'],
+  rt_dom_text: function (id, pointer, length) {
     var element = rtDom.elements[id];
-    var key = rtDom.text(name, nameLength);
-    var text = rtDom.text(value, valueLength);
-    if (key === '#text') {
-      if (element.tagName === 'TEXTAREA') {
-        element.value = text;
-        element.setSelectionRange(0, 0);
-        element.scrollTop = 0;
-      } else {
-        element.textContent = text;
-      }
-    } else if (key === '#page-background') {
-      document.documentElement.style.background = text;
-    } else if (key === '#title') {
-      document.title = text;
-    } else if (key.charAt(0) === '@') {
-      element.setAttribute(key.slice(1), text);
+    var text = rtDom.text(pointer, length);
+    if (element.tagName === 'TEXTAREA') {
+      element.value = text;
+      element.setSelectionRange(0, 0);
+      element.scrollTop = 0;
     } else {
-      element.style.setProperty(key, text);
+      element.textContent = text;
     }
+  },
+
+  rt_dom_page__deps: ['$rtDom'],
+  rt_dom_page: function (title, titleLength, background, backgroundLength) {
+    document.title = rtDom.text(title, titleLength);
+    document.documentElement.style.background = rtDom.text(background, backgroundLength);
   },
 
   // Appends to a text area at its end; the caret follows when `follows`.
