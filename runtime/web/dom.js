@@ -10,11 +10,16 @@
     // Their names are the C++ side's (rt_dom_define).
     events: {},
     bits: {},
-    // What the page makes of each kind of element the C++ side asks for.
+    // What the page makes of each kind of element the C++ side asks for: its
+    // tag, its style and attributes, then what `make` adds. All but the form
+    // are placed in it by rt_dom_place.
+    placed: { position: 'absolute', boxSizing: 'border-box', margin: '0', font: 'inherit' },
     kinds: {
       form: {
         tag: 'div',
         placed: false,
+        style: { position: 'absolute', left: '0', top: '0', overflow: 'hidden',
+          transformOrigin: '0 0' },
         make: function (element, id) {
           element.rtForm = true;
           element.hidden = true;
@@ -22,11 +27,6 @@
           // The form is scaled to fit the viewport: no scroll bars, which would
           // take room from it while it shrinks.
           document.documentElement.style.overflow = 'hidden';
-          var style = element.style;
-          style.position = 'absolute';
-          style.left = style.top = '0';
-          style.overflow = 'hidden';
-          style.transformOrigin = '0 0';
           window.addEventListener('resize', function () {
             var size = rtDom.viewport();
             rtDom.send(id, rtDom.events.resize, size[0], size[1]);
@@ -36,24 +36,16 @@
               event.preventDefault();
             }
           });
-          element.addEventListener('keydown', function (event) {
-            if (rtDom.sendKey(id, event)) {
-              event.preventDefault();
-            }
-          });
+          rtDom.reportKeys(element, id);
         },
       },
 
       textarea: {
         tag: 'textarea',
+        // The caret shows where the focus is.
+        style: { outline: 'none', resize: 'none', padding: '1px 2px', touchAction: 'pan-y' },
+        attributes: { spellcheck: 'false' },
         make: function (element, id) {
-          var style = element.style;
-          // The caret shows where the focus is.
-          style.outline = 'none';
-          style.resize = 'none';
-          style.padding = '1px 2px';
-          style.touchAction = 'pan-y';
-          element.spellcheck = false;
           // The C++ side follows each edit from its kind and the selection
           // before and after it, and reads only what it needs of the value.
           element.addEventListener('input', function (event) {
@@ -62,14 +54,12 @@
             }
           });
           element.addEventListener('paste', function (event) {
-            event.preventDefault();
-            rtDom.sendText(id, rtDom.events.paste, event.clipboardData.getData('text/plain'), 0);
-          });
-          element.addEventListener('keydown', function (event) {
-            if (rtDom.sendKey(id, event)) {
+            if (rtDom.sendText(id, rtDom.events.paste,
+              event.clipboardData.getData('text/plain'), 0)) {
               event.preventDefault();
             }
           });
+          rtDom.reportKeys(element, id);
           element.addEventListener('beforeinput', function (event) {
             if (rtDom.sendText(id, rtDom.events.beforeinput, event.inputType || '', 0)) {
               event.preventDefault();
@@ -81,51 +71,37 @@
 
       listbox: {
         tag: 'div',
+        // The selected row shows where the focus is.
+        style: { outline: 'none', overflowY: 'scroll', overflowX: 'hidden', userSelect: 'none',
+          touchAction: 'pan-y', cursor: 'default' },
+        attributes: { role: 'listbox' },
         make: function (element, id) {
-          element.setAttribute('role', 'listbox');
-          var style = element.style;
-          // The selected row shows where the focus is.
-          style.outline = 'none';
-          style.overflowY = 'scroll';
-          style.overflowX = 'hidden';
-          style.userSelect = 'none';
-          style.touchAction = 'pan-y';
-          style.cursor = 'default';
           rtDom.reportPointers(element, id, function (target) {
             return rtDom.rowOf(element, target);
           });
-          element.addEventListener('keydown', function (event) {
-            if (rtDom.sendKey(id, event)) {
-              event.preventDefault();
-            }
-          });
+          rtDom.reportKeys(element, id);
         },
       },
 
       row: {
         tag: 'div',
+        style: { position: 'static', whiteSpace: 'pre', padding: '0 2px' },
+        attributes: { role: 'option', 'aria-selected': 'false' },
         make: function (element) {
-          element.setAttribute('role', 'option');
-          element.setAttribute('aria-selected', 'false');
-          element.style.position = 'static';
-          element.style.whiteSpace = 'pre';
-          element.style.padding = '0 2px';
           rtDom.kinds.row.copy = element.cloneNode(false);
         },
       },
 
       button: {
         tag: 'button',
+        style: { touchAction: 'manipulation', padding: '0', outline: 'none' },
         make: function (element, id) {
-          var style = element.style;
-          style.touchAction = 'manipulation';
-          style.padding = '0';
-          style.outline = 'none';
           element.addEventListener('click', function () {
             rtDom.send(id, rtDom.events.press, 0);
           });
           rtDom.reportPointers(element, id, function () { return -1; });
           // A dotted frame inside the face, whatever the face's colour.
+          var style = element.style;
           element.addEventListener('focus', function () {
             style.outline = '1px dotted #000';
             style.outlineOffset = '-5px';
@@ -134,12 +110,7 @@
         },
       },
 
-      label: {
-        tag: 'div',
-        make: function (element) {
-          element.style.whiteSpace = 'pre-wrap';
-        },
-      },
+      label: { tag: 'div', style: { whiteSpace: 'pre-wrap' } },
 
       description: {
         tag: 'div',
@@ -176,6 +147,14 @@
     },
     sendText: function (id, type, text, a) {
       return rtDom.ended ? 0 : _rt_web_text_event(id, type, rtDom.pass(text), a | 0);
+    },
+    // The keys pressed over an element, which the C++ side may take.
+    reportKeys: function (element, id) {
+      element.addEventListener('keydown', function (event) {
+        if (rtDom.sendKey(id, event)) {
+          event.preventDefault();
+        }
+      });
     },
     // A key pressed: its name and the modifiers held.
     sendKey: function (id, event) {
@@ -276,14 +255,13 @@
     element.id = 'rt' + id;
     rtDom.elements.push(element);
     if (!kindOf.copy) {
-      if (kindOf.placed !== false) {
-        var style = element.style;
-        style.position = 'absolute';
-        style.boxSizing = 'border-box';
-        style.margin = '0';
-        style.font = 'inherit';
+      Object.assign(element.style, kindOf.placed === false ? {} : rtDom.placed, kindOf.style);
+      for (var name in kindOf.attributes || {}) {
+        element.setAttribute(name, kindOf.attributes[name]);
       }
-      kindOf.make(element, id);
+      if (kindOf.make) {
+        kindOf.make(element, id);
+      }
     }
     var into = parent ? rtDom.elements[parent] : document.body;
     element.rtRow = into.children.length;
