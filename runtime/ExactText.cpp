@@ -162,6 +162,14 @@ ExactText::Edit ExactText::editAt(
     return { position, newEnd + oldLength - newLength, newEnd };
 }
 
+ExactText::Edit ExactText::editAtSelection(
+    const Selection& before, std::size_t caret, std::size_t newLength) const
+{
+    const std::size_t from = std::min(before.start, caret);
+    const Edit edit = editAt(from, caret - from, newLength);
+    return edit.oldEnd < before.end ? Edit { 0, displayLength(), newLength } : edit;
+}
+
 void ExactText::follow(const Edit& edit, std::u16string_view now)
 {
     const std::u16string before = displaySlice(edit.from, edit.oldEnd);

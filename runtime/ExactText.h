@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextAppend.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -72,6 +74,11 @@ public:
         std::size_t newEnd = 0;
     };
     [[nodiscard]] Edit editAt(std::size_t position, std::size_t added, std::size_t newLength) const;
+    // The same for an edit made at the display's selection `before`, after
+    // which the caret stands at `caret`, just past what it put in: it
+    // removed at least what was selected.
+    [[nodiscard]] Edit editAtSelection(
+        const Selection& before, std::size_t caret, std::size_t newLength) const;
 
     // Follows `edit`, after which the display shows `now` in its range. Only
     // what really differs changes, so that a display that reports more than

@@ -98,18 +98,8 @@ ExactText::Edit TextBoxElement::editOf(std::u16string_view inputType) const
     if (!editsAtSelection(inputType)) {
         return whole;
     }
-    const Selection before = selection(true, oldLength);
-    const std::size_t newEnd = selection(false, newLength).start;
-    const std::size_t from = std::min(before.start, newEnd);
-    // What the lengths say it removed must take in the old selection.
-    if (oldLength + newEnd < newLength + from) {
-        return whole;
-    }
-    const std::size_t oldEnd = oldLength + newEnd - newLength;
-    if (oldEnd < before.end || oldEnd > oldLength) {
-        return whole;
-    }
-    return { .from = from, .oldEnd = oldEnd, .newEnd = newEnd };
+    return exact_.editAtSelection(
+        selection(true, oldLength), selection(false, newLength).start, newLength);
 }
 
 void TextBoxElement::follow(std::u16string_view inputType)

@@ -1,5 +1,6 @@
 #include "ExactText.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -101,6 +102,35 @@ TEST(ExactText, AnEditReportedWiderThanItWasChangesOnlyWhatDiffers)
     EXPECT_EQ(whole.newEnd, 5U);
     area.follow(whole, u"a\nxyb");
     EXPECT_EQ(area.text(), u"a\r\nxyb");
+}
+
+TEST(ExactText, AnEditAtTheSelectionSpansWhatWasSelectedAndWhatCameIn)
+{
+    ExactText area(kTextArea);
+    area.assign(u"ab\r\ncd");
+    // Display: a b ⏎ c d.
+    struct Case {
+        const char* what;
+        rt::Selection before;
+        std::size_t caret;
+        std::size_t newLength;
+        ExactText::Edit edit;
+    };
+    const std::array<Case, 5> cases { {
+        { "x typed over b ⏎ c", { 1, 4 }, 2, 3, { 1, 4, 2 } },
+        { "Backspace at the end", { 5, 5 }, 4, 4, { 4, 5, 4 } },
+        { "Delete before c", { 3, 3 }, 3, 4, { 3, 4, 3 } },
+        { "two characters typed at the start", { 0, 0 }, 2, 7, { 0, 0, 2 } },
+        { "lengths that leave part of the selection", { 1, 4 }, 2, 5, { 0, 5, 5 } },
+    } };
+    for (const Case& c : cases) {
+        const ExactText::Edit edit = area.editAtSelection(c.before, c.caret, c.newLength);
+        EXPECT_EQ(edit.from, c.edit.from) << c.what;
+        EXPECT_EQ(edit.oldEnd, c.edit.oldEnd) << c.what;
+        EXPECT_EQ(edit.newEnd, c.edit.newEnd) << c.what;
+    }
+    area.follow(area.editAtSelection({ 1, 4 }, 2, 3), u"x");
+    EXPECT_EQ(area.text(), u"axd");
 }
 
 } // namespace
