@@ -70,6 +70,22 @@ def every_edit(browser, check):
     before = browser.evaluate(f"{AREA}.value")
     key(browser, "Enter", 13, "\r", ALT)
     check.equal(browser.evaluate(f"{AREA}.value"), before, "Alt+Enter adds nothing")
+    picks_and_the_selection(browser, check, "short")
+
+
+def picks_and_the_selection(browser, check, size):
+    """A caret at the end follows a pick; a selection up to the end stays."""
+    row = browser.centre_of("[role=option]:nth-child(2)")
+    end = browser.evaluate(f"{AREA}.textLength")
+    select(browser, end, end)
+    browser.click(*row)
+    end += 1
+    check.equal(browser.evaluate(f"[{AREA}.selectionStart, {AREA}.selectionEnd]"), [end, end],
+                f"the caret after a pick at the end of a {size} text")
+    select(browser, 2, end)
+    browser.click(*row)
+    check.equal(browser.evaluate(f"[{AREA}.selectionStart, {AREA}.selectionEnd]"), [2, end],
+                f"a selection up to the end of a {size} text, after a pick")
 
 
 def a_long_paste_typing_and_a_pick(browser, check):
@@ -85,6 +101,7 @@ def a_long_paste_typing_and_a_pick(browser, check):
     expected = pasted.replace("\n", "\r\n") + "яу"
     check.true(exact == expected, f"Text after a paste of a million, typing and a pick: "
                f"{len(exact)} code units ending {exact[-8:]!r}, not {len(expected)}")
+    picks_and_the_selection(browser, check, "long")
 
 
 def main(arguments):
