@@ -110,10 +110,10 @@ TEST(ExactText, AnEditAtTheSelectionSpansWhatWasSelectedAndWhatCameIn)
     area.assign(u"ab\r\ncd");
     // Display: a b ⏎ c d.
     struct Case {
-        const char* what;
+        const char* what = "";
         rt::Selection before;
-        std::size_t caret;
-        std::size_t newLength;
+        std::size_t caret = 0;
+        std::size_t newLength = 0;
         ExactText::Edit edit;
     };
     const std::array<Case, 5> cases { {
