@@ -118,7 +118,7 @@ std::u16string ExactText::displaySlice(std::size_t from, std::size_t to) const
     return display;
 }
 
-void ExactText::replaceDisplayRange(
+TextChange ExactText::replaceDisplayRange(
     std::size_t from, std::size_t removed, std::u16string_view inserted)
 {
     const std::size_t textFrom = textPosition(from);
@@ -141,14 +141,54 @@ void ExactText::replaceDisplayRange(
         }
     }
 
+    TextChange change {
+        .from = textFrom, .removed = text_.substr(textFrom, textTo - textFrom), .inserted = piece
+    };
     text_.replace(textFrom, textTo - textFrom, piece);
+    splicePairs(from, removed, inserted.size(), newPairs);
+    return change;
+}
+
+void ExactText::splicePairs(std::size_t from, std::size_t removed, std::size_t inserted,
+    const std::vector<std::size_t>& added)
+{
     const auto first = std::lower_bound(pairs_.begin(), pairs_.end(), from);
     const auto last = std::lower_bound(first, pairs_.end(), from + removed);
     auto rest = pairs_.erase(first, last);
     for (auto it = rest; it != pairs_.end(); ++it) {
-        *it = *it - removed + inserted.size();
+        *it = *it - removed + inserted;
     }
-    pairs_.insert(rest, newPairs.begin(), newPairs.end());
+    pairs_.insert(rest, added.begin(), added.end());
+}
+
+std::size_t ExactText::displayPosition(std::size_t textPosition) const
+{
+    // The pair at display position pairs_[i] takes the text's code units
+    // from pairs_[i] + i on, two of them.
+    std::size_t before = 0;
+    std::size_t after = pairs_.size();
+    while (before < after) {
+        const std::size_t middle = before + (after - before) / 2;
+        if (pairs_[middle] + middle + 2 <= textPosition) {
+            before = middle + 1;
+        } else {
+            after = middle;
+        }
+    }
+    return textPosition - before;
+}
+
+ExactText::DisplayChange ExactText::apply(const TextChange& change)
+{
+    const std::size_t from = displayPosition(change.from);
+    DisplayChange display { .from = from,
+        .removed = displayPosition(change.from + change.removed.size()) - from,
+        .inserted = {} };
+    std::vector<std::size_t> newPairs;
+    translate(change.inserted, display.from, display.inserted, newPairs);
+    text_.replace(change.from, change.removed.size(), change.inserted);
+    splicePairs(display.from, display.removed, display.inserted.size(), newPairs);
+    return display;
 }
 
 ExactText::Edit ExactText::editAt(
@@ -170,7 +210,7 @@ ExactText::Edit ExactText::editAtSelection(
     return edit.oldEnd < before.end ? Edit { 0, displayLength(), newLength } : edit;
 }
 
-void ExactText::follow(const Edit& edit, std::u16string_view now)
+TextChange ExactText::follow(const Edit& edit, std::u16string_view now)
 {
     const std::u16string before = displaySlice(edit.from, edit.oldEnd);
     std::size_t prefix = 0;
@@ -182,7 +222,7 @@ void ExactText::follow(const Edit& edit, std::u16string_view now)
         && now[now.size() - 1 - suffix] == before[before.size() - 1 - suffix]) {
         ++suffix;
     }
-    replaceDisplayRange(edit.from + prefix, before.size() - prefix - suffix,
+    return replaceDisplayRange(edit.from + prefix, before.size() - prefix - suffix,
         now.substr(prefix, now.size() - prefix - suffix));
 }
 

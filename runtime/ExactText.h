@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TextAppend.h"
+#include "TextHistory.h"
 
 #include <cstddef>
 #include <optional>
@@ -61,8 +62,21 @@ public:
 
     // Follows an edit the user made in the display: its characters [from,
     // from + removed) became `inserted`. A separator in it is a typed or
-    // pasted line break and becomes CR LF.
-    void replaceDisplayRange(std::size_t from, std::size_t removed, std::u16string_view inserted);
+    // pasted line break and becomes CR LF. Returns the change of the text.
+    TextChange replaceDisplayRange(
+        std::size_t from, std::size_t removed, std::u16string_view inserted);
+
+    // A change of the display: its characters [from, from + removed) became
+    // `inserted`.
+    struct DisplayChange {
+        std::size_t from = 0;
+        std::size_t removed = 0;
+        std::u16string inserted;
+    };
+    // Makes `change` of the text, one that an edit of this text once made or
+    // took back, so that it starts and ends between the display's
+    // characters; returns what the display must change for it.
+    DisplayChange apply(const TextChange& change);
 
     // Where an edit that a display reports as `added` characters from
     // `position` lies, now that the display holds `newLength` characters:
@@ -82,11 +96,15 @@ public:
 
     // Follows `edit`, after which the display shows `now` in its range. Only
     // what really differs changes, so that a display that reports more than
-    // it changed leaves the CR LF pairs around the edit as they were.
-    void follow(const Edit& edit, std::u16string_view now);
+    // it changed leaves the CR LF pairs around the edit as they were. Returns
+    // the change of the text.
+    TextChange follow(const Edit& edit, std::u16string_view now);
 
     // The position in the text of a position in the display.
     [[nodiscard]] std::size_t textPosition(std::size_t displayPosition) const;
+    // The position in the display of a position in the text that is not
+    // inside a CR LF pair.
+    [[nodiscard]] std::size_t displayPosition(std::size_t textPosition) const;
 
 private:
     [[nodiscard]] bool breaks(char16_t c) const
@@ -97,6 +115,11 @@ private:
     // at display positions from `displayStart` on.
     void translate(std::u16string_view piece, std::size_t displayStart, std::u16string& out,
         std::vector<std::size_t>& pairs) const;
+    // Puts the pairs `added`, in display positions, in place of those in
+    // [from, from + removed), and moves the later ones by the difference of
+    // `removed` and `inserted` characters.
+    void splicePairs(std::size_t from, std::size_t removed, std::size_t inserted,
+        const std::vector<std::size_t>& added);
 
     DisplayedBreaks display_;
     std::u16string text_;

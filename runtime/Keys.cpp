@@ -4,16 +4,6 @@ namespace rt {
 
 namespace {
 
-bool isHighSurrogate(char16_t c)
-{
-    return c >= u'\xD800' && c <= u'\xDBFF';
-}
-
-bool isLowSurrogate(char16_t c)
-{
-    return c >= u'\xDC00' && c <= u'\xDFFF';
-}
-
 bool isControl(char16_t c)
 {
     return c < u' ' || (c >= u'\x7F' && c <= u'\x9F');
@@ -43,8 +33,7 @@ std::u16string_view typedCharacter(std::u16string_view text, const Modifiers& mo
     }
     const bool single = text.size() == 1 && !isControl(text[0]) && !isHighSurrogate(text[0])
         && !isLowSurrogate(text[0]);
-    const bool pair = text.size() == 2 && isHighSurrogate(text[0]) && isLowSurrogate(text[1]);
-    return single || pair ? text : std::u16string_view {};
+    return single || isSurrogatePair(text) ? text : std::u16string_view {};
 }
 
 } // namespace rt

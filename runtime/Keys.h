@@ -52,6 +52,22 @@ template <typename Held>
 // Shift or with Ctrl. With Alt or the system key it is the system's.
 [[nodiscard]] bool enterBreaksLine(const Modifiers& modifiers);
 
+[[nodiscard]] constexpr bool isHighSurrogate(char16_t c)
+{
+    return c >= u'\xD800' && c <= u'\xDBFF';
+}
+
+[[nodiscard]] constexpr bool isLowSurrogate(char16_t c)
+{
+    return c >= u'\xDC00' && c <= u'\xDFFF';
+}
+
+// Whether `text` is one character beyond the 16-bit plane.
+[[nodiscard]] constexpr bool isSurrogatePair(std::u16string_view text)
+{
+    return text.size() == 2 && isHighSurrogate(text[0]) && isLowSurrogate(text[1]);
+}
+
 // What a key types, from the platform's text for it: one character, a
 // surrogate pair included, that is not a control character; empty for a
 // shortcut and for a key that names no character ("Enter", "Dead").

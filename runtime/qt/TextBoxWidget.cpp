@@ -5,7 +5,9 @@
 #include "TextAppend.h"
 #include "TouchScroll.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -54,6 +56,7 @@ TextBoxWidget::TextBoxWidget(Session& session, QWidget* parent)
     , exact_(kDocumentBreaks)
 {
     setTabChangesFocus(true);
+    document()->setUndoRedoEnabled(false);
     // A tap places the caret as a click does; a swipe only scrolls.
     new TouchScroll(
         *this, [this] { return fontMetrics().lineSpacing(); },
@@ -84,12 +87,9 @@ void TextBoxWidget::SetText(const std::u16string& text)
     session_.beforeTextWrite();
     const OwnWrite own(writing_);
     const std::size_t oldLength = exact_.displayLength();
+    history_.programWrote();
     if (const auto tail = exact_.extend(text)) {
-        // A written text is not the user's to undo, as in a native edit box,
-        // even when it writes what was there.
-        document()->setUndoRedoEnabled(false);
         if (tail->empty()) {
-            document()->setUndoRedoEnabled(true);
             return;
         }
         const QTextCursor user = textCursor();
@@ -103,7 +103,6 @@ void TextBoxWidget::SetText(const std::u16string& text)
         QTextCursor end(document());
         end.movePosition(QTextCursor::End);
         end.insertText(QString::fromStdU16String(*tail));
-        document()->setUndoRedoEnabled(true);
         if (follows) {
             moveCursor(QTextCursor::End);
             if (isVisible()) {
@@ -122,8 +121,55 @@ void TextBoxWidget::SetText(const std::u16string& text)
     setPlainText(QString::fromStdU16String(exact_.assign(text)));
 }
 
+void TextBoxWidget::step(HistoryCommand command)
+{
+    if (isReadOnly()) {
+        return;
+    }
+    const std::optional<TextChange> change
+        = command == HistoryCommand::Undo ? history_.undo() : history_.redo();
+    if (!change) {
+        return;
+    }
+    const ExactText::DisplayChange display = exact_.apply(*change);
+    const OwnWrite own(writing_);
+    QTextCursor range(document());
+    range.setPosition(static_cast<int>(display.from));
+    range.setPosition(static_cast<int>(display.from + display.removed), QTextCursor::KeepAnchor);
+    range.insertText(QString::fromStdU16String(display.inserted));
+    setTextCursor(range);
+    ensureCursorVisible();
+}
+
+void TextBoxWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu(event->pos());
+    for (QAction* action : menu->actions()) {
+        const QString name = action->objectName();
+        if (name != u"edit-undo" && name != u"edit-redo") {
+            continue;
+        }
+        const HistoryCommand command
+            = name == u"edit-undo" ? HistoryCommand::Undo : HistoryCommand::Redo;
+        action->disconnect();
+        action->setEnabled(!isReadOnly()
+            && (command == HistoryCommand::Undo ? history_.canUndo() : history_.canRedo()));
+        connect(action, &QAction::triggered, this, [this, command] { step(command); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
 void TextBoxWidget::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
+        if (const auto command
+            = historyCommandOf(static_cast<char16_t>(event->key()), modifiersOf(*event))) {
+            step(*command);
+            event->accept();
+            return;
+        }
+    }
     // Shift+Enter would insert a line separator of Qt's own; every Enter that
     // breaks the line is a plain one here.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -153,7 +199,7 @@ void TextBoxWidget::followDocumentChange(int position, int /*removed*/, int adde
     range.setPosition(static_cast<int>(edit.from));
     range.setPosition(static_cast<int>(edit.newEnd), QTextCursor::KeepAnchor);
     const QString now = range.selectedText();
-    exact_.follow(edit, view(now));
+    history_.userChanged(exact_.follow(edit, view(now)));
 }
 
 } // namespace rt

@@ -2,6 +2,7 @@
 
 #include "ExactText.h"
 #include "TextBox.h"
+#include "TextHistory.h"
 
 #include <QPlainTextEdit>
 #include <string>
@@ -23,12 +24,17 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void followDocumentChange(int position, int removed, int added);
+    // Takes a step of the history back, or makes it again; the document's
+    // own history is off, since it would hold the program's appends too.
+    void step(HistoryCommand command);
 
     Session& session_;
     ExactText exact_;
+    TextHistory history_;
     // True while this class itself writes to the document.
     bool writing_ = false;
 };

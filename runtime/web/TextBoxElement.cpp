@@ -65,16 +65,33 @@ void TextBoxElement::SetText(const std::u16string& text)
         const bool command = oldLength >= kLongText;
         rt_dom_append(id(), tail->data(), static_cast<int>(tail->size()),
             static_cast<int>(oldLength), follows ? 1 : 0, command ? 1 : 0);
-        written_ = true;
+        history_.programWrote();
         return;
     }
     showText(exact_.assign(text));
-    // The text area forgets its undo with a new value.
-    written_ = false;
+    history_.programWrote();
 }
 
-bool TextBoxElement::key(std::u16string_view name, const Modifiers& modifiers) const
+void TextBoxElement::step(HistoryCommand command)
 {
+    const std::optional<TextChange> change
+        = command == HistoryCommand::Undo ? history_.undo() : history_.redo();
+    if (!change) {
+        return;
+    }
+    const ExactText::DisplayChange display = exact_.apply(*change);
+    rt_dom_replace(id(), display.inserted.data(), static_cast<int>(display.inserted.size()),
+        static_cast<int>(display.from), static_cast<int>(display.from + display.removed), 0);
+}
+
+bool TextBoxElement::key(std::u16string_view name, const Modifiers& modifiers)
+{
+    if (name.size() == 1) {
+        if (const auto command = historyCommandOf(name[0], modifiers)) {
+            session_.raiseEvent([&] { step(*command); });
+            return true;
+        }
+    }
     if (name != u"Enter") {
         return false;
     }
@@ -111,14 +128,14 @@ void TextBoxElement::follow(std::u16string_view inputType)
     if (!now) {
         throw std::bad_alloc();
     }
-    exact_.follow(edit, *now);
+    history_.userChanged(exact_.follow(edit, *now));
 }
 
 void TextBoxElement::paste(std::u16string_view clipboard)
 {
     const std::u16string display = exact_.displayOf(withCrLf(clipboard));
     const Selection at = selection(false, exact_.displayLength());
-    exact_.replaceDisplayRange(at.start, at.end - at.start, display);
+    history_.userChanged(exact_.replaceDisplayRange(at.start, at.end - at.start, display));
     // A paste at the end shows its last line, as typing it would.
     const bool showEnd = at.start + display.size() == exact_.displayLength();
     rt_dom_replace(id(), display.data(), static_cast<int>(display.size()),
@@ -133,8 +150,14 @@ bool TextBoxElement::textEvent(Event type, std::u16string_view text, int modifie
     case Event::Key:
         return key(text, pageModifiers(modifiers));
     case Event::BeforeInput:
-        // A text the program wrote is not the user's to undo.
-        return written_ && text.starts_with(u"history");
+        // The context menu's Undo and Redo, and the keys of other layouts.
+        if (text == u"historyUndo" || text == u"historyRedo") {
+            const HistoryCommand command
+                = text == u"historyUndo" ? HistoryCommand::Undo : HistoryCommand::Redo;
+            session_.raiseEvent([&] { step(command); });
+            return true;
+        }
+        return false;
     case Event::Input: {
         // The text is the page's buffer, which reading the value reuses.
         const std::u16string inputType(text);

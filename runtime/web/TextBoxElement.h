@@ -5,6 +5,7 @@
 #include "Keys.h"
 #include "TextAppend.h"
 #include "TextBox.h"
+#include "TextHistory.h"
 
 #include <string>
 
@@ -31,7 +32,10 @@ private:
     // The selection now, or before the last edit, within `length` characters.
     [[nodiscard]] Selection selection(bool beforeEdit, std::size_t length) const;
     // True when the key is taken: the page does nothing more with it.
-    [[nodiscard]] bool key(std::u16string_view name, const Modifiers& modifiers) const;
+    [[nodiscard]] bool key(std::u16string_view name, const Modifiers& modifiers);
+    // Takes a step of the history back, or makes it again, in the text area
+    // too; the text area's own history also holds the program's appends.
+    void step(HistoryCommand command);
     // Where the user's edit of kind `inputType` lies; the whole text where
     // its kind does not tell.
     [[nodiscard]] ExactText::Edit editOf(std::u16string_view inputType) const;
@@ -40,8 +44,7 @@ private:
 
     Session& session_;
     ExactText exact_;
-    // Whether the program has appended since the text area's value was set.
-    bool written_ = false;
+    TextHistory history_;
 };
 
 } // namespace web

@@ -13,7 +13,27 @@ namespace {
 
 constexpr wchar_t kCtrlA = 0x01;
 constexpr wchar_t kCtrlV = 0x16;
+constexpr wchar_t kCtrlY = 0x19;
+constexpr wchar_t kCtrlZ = 0x1A;
 constexpr wchar_t kEscape = 0x1B;
+
+// The messages by which the user changes an edit box's text.
+bool userEdits(UINT message)
+{
+    switch (message) {
+    case WM_CHAR:
+    case WM_KEYDOWN:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_PASTE:
+    case WM_IME_CHAR:
+    case WM_IME_COMPOSITION:
+    case WM_IME_ENDCOMPOSITION:
+        return true;
+    default:
+        return false;
+    }
+}
 
 Selection selectionOf(HWND edit)
 {
@@ -53,6 +73,9 @@ TextBoxWindow::TextBoxWindow(Session& session, HWND handle)
     // An edit box takes 30,000 characters from the keyboard and the clipboard
     // until told otherwise; a child's text has no such limit.
     SendMessageW(handle, EM_SETLIMITTEXT, 0, 0);
+    // The text the window was made with, against which the user's first
+    // edit is found.
+    static_cast<void>(known());
 }
 
 const std::u16string& TextBoxWindow::known() const
@@ -87,12 +110,53 @@ void TextBoxWindow::SetText(const std::u16string& text)
         known_->append(added);
         append(added, oldLength);
         SendMessageW(handle(), EM_SETMODIFY, FALSE, 0);
+        history_.programWrote();
         return;
     }
     known_.reset();
-    // The caret goes to the start and the undo buffer empties: a written text
-    // is not the user's to undo.
+    // The caret goes to the start and the undo buffer empties.
     SetWindowTextW(handle(), wide(text));
+    history_.programWrote();
+}
+
+void TextBoxWindow::followUser()
+{
+    // As in known(): the program's own writes clear the mark, and a
+    // replacement of the selection may not set it.
+    if (!known_
+        || (SendMessageW(handle(), EM_GETMODIFY, 0, 0) == FALSE
+            && known_->size() == static_cast<std::size_t>(GetWindowTextLengthW(handle())))) {
+        return;
+    }
+    std::u16string before = std::move(*known_);
+    known_.reset();
+    history_.userChanged(changeBetween(before, known()));
+}
+
+void TextBoxWindow::step(HistoryCommand command)
+{
+    if (readOnly()) {
+        return;
+    }
+    const std::optional<TextChange> change
+        = command == HistoryCommand::Undo ? history_.undo() : history_.redo();
+    if (!change) {
+        return;
+    }
+    const std::u16string& current = known();
+    if (current.compare(change->from, change->removed.size(), change->removed) != 0) {
+        // The text changed in a way the history missed: it cannot be followed back.
+        history_.programWrote();
+        return;
+    }
+    known_->replace(change->from, change->removed.size(), change->inserted);
+    SendMessageW(handle(), EM_SETSEL, static_cast<WPARAM>(change->from),
+        static_cast<LPARAM>(change->from + change->removed.size()));
+    // Kept by the box's own undo too, so that its menu offers Undo, which
+    // comes back here.
+    replaceSelection(change->inserted, true);
+    SendMessageW(handle(), EM_SETMODIFY, FALSE, 0);
+    SendMessageW(handle(), EM_SCROLLCARET, 0, 0);
 }
 
 void TextBoxWindow::append(const std::u16string& tail, std::size_t oldLength)
@@ -141,49 +205,79 @@ void TextBoxWindow::paste()
     replaceSelection(withCrLf(clipboardText(handle())), true);
 }
 
+std::optional<LRESULT> TextBoxWindow::keyDown(WPARAM key)
+{
+    // Escape would close a dialog around a multi-line edit box; this box
+    // keeps the child's text.
+    if (key == VK_ESCAPE) {
+        return 0;
+    }
+    if (key == 'A' && keyHeld(VK_CONTROL) && !keyHeld(VK_MENU)) {
+        SendMessageW(handle(), EM_SETSEL, 0, -1);
+        return 0;
+    }
+    if (key == VK_INSERT && keyHeld(VK_SHIFT) && !keyHeld(VK_CONTROL)) {
+        paste();
+        return 0;
+    }
+    return std::nullopt;
+}
+
+std::optional<LRESULT> TextBoxWindow::character(wchar_t c)
+{
+    switch (c) {
+    case L'\r':
+    case L'\n':
+        if (!readOnly() && enterBreaksLine(heldModifiers())) {
+            replaceSelection(std::u16string(kCrLf), true);
+        }
+        return 0;
+    case kEscape:
+    case kCtrlA:
+        return 0;
+    case kCtrlV:
+        paste();
+        return 0;
+    case kCtrlY:
+    case kCtrlZ:
+        if (const auto command = historyCommandOf(c == kCtrlY ? u'y' : u'z', heldModifiers())) {
+            step(*command);
+        }
+        return 0;
+    default:
+        return std::nullopt;
+    }
+}
+
 LRESULT TextBoxWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    std::optional<LRESULT> taken;
     switch (message) {
     case WM_KEYDOWN:
-        // Escape would close a dialog around a multi-line edit box; this box
-        // keeps the child's text.
-        if (wParam == VK_ESCAPE) {
-            return 0;
-        }
-        if (wParam == 'A' && keyHeld(VK_CONTROL) && !keyHeld(VK_MENU)) {
-            SendMessageW(handle(), EM_SETSEL, 0, -1);
-            return 0;
-        }
-        if (wParam == VK_INSERT && keyHeld(VK_SHIFT) && !keyHeld(VK_CONTROL)) {
-            paste();
-            return 0;
-        }
+        taken = keyDown(wParam);
         break;
     case WM_CHAR:
-        switch (static_cast<wchar_t>(wParam)) {
-        case L'\r':
-        case L'\n':
-            if (!readOnly() && enterBreaksLine(heldModifiers())) {
-                replaceSelection(std::u16string(kCrLf), true);
-            }
-            return 0;
-        case kEscape:
-        case kCtrlA:
-            return 0;
-        case kCtrlV:
-            paste();
-            return 0;
-        default:
-            break;
-        }
+        taken = character(static_cast<wchar_t>(wParam));
         break;
     case WM_PASTE:
         paste();
-        return 0;
+        taken = 0;
+        break;
+    // The menu's Undo and Alt+Backspace come as these.
+    case WM_UNDO:
+    case EM_UNDO:
+        step(HistoryCommand::Undo);
+        return TRUE;
+    case EM_CANUNDO:
+        return history_.canUndo() ? TRUE : FALSE;
     default:
         break;
     }
-    return ChildWindow::message(message, wParam, lParam);
+    const LRESULT result = taken ? *taken : ChildWindow::message(message, wParam, lParam);
+    if (userEdits(message)) {
+        followUser();
+    }
+    return result;
 }
 
 } // namespace rt::win32

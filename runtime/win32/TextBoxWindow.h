@@ -2,6 +2,7 @@
 
 #include "ChildWindow.h"
 #include "TextBox.h"
+#include "TextHistory.h"
 
 #include <optional>
 #include <string>
@@ -33,9 +34,19 @@ private:
     void append(const std::u16string& tail, std::size_t oldLength);
     // The window's text, read again only when the user has changed it.
     [[nodiscard]] const std::u16string& known() const;
+    // Keeps the user's change, if `message` made one, in the history.
+    void followUser();
+    // Takes a step of the history back, or makes it again; the edit box's
+    // own undo has one level, which toggles.
+    void step(HistoryCommand command);
+    // What the box does with a key or a character of its own; none passes
+    // it on to the edit box.
+    [[nodiscard]] std::optional<LRESULT> keyDown(WPARAM key);
+    [[nodiscard]] std::optional<LRESULT> character(wchar_t c);
 
     Session& session_;
     mutable std::optional<std::u16string> known_;
+    TextHistory history_;
 };
 
 } // namespace win32

@@ -168,6 +168,26 @@ def typing(program, check):
     check.equal(text_of(program), "1q\n\n2", "the first pick wipes what was typed; Enter is one line break")
 
 
+def undo(program, check):
+    rows = row_centres(program)
+    program.click(*rows[1])
+    program.click(*rows[2])
+    program.click(*COMPOSITION_POINT)
+    program.key("ctrl+End")
+    program.type("abc")
+    program.key("ctrl+z")
+    check.equal(text_of(program), "12", "Ctrl+Z takes back what was typed after the picks")
+    program.key("ctrl+z")
+    check.equal(text_of(program), "12", "no Ctrl+Z takes back a pick")
+    program.key("ctrl+y")
+    check.equal(text_of(program), "12abc", "Ctrl+Y makes the typing again")
+    program.click(*rows[3])
+    program.click(*COMPOSITION_POINT)
+    program.key("ctrl+End")
+    program.key("BackSpace", "ctrl+z", "ctrl+z")
+    check.equal(text_of(program), "12abc3", "a Backspace goes back, and the pick stays")
+
+
 def tab_order(program, check):
     # The composition box has the focus at start; then the list, the three
     # buttons, and round again.
@@ -260,7 +280,7 @@ def zoom(program, check):
 
 SCENARIOS = {function.__name__: function for function in (
     start_state, picks, double_clicks, drag_wheel_and_right_button, keyboard, buttons, typing,
-    tab_order, closing, layout, zoom)}
+    undo, tab_order, closing, layout, zoom)}
 
 
 def main(arguments):
