@@ -54,6 +54,8 @@ struct ControlDefinition {
     bool visible = true;
     bool verticalScrollBar = false;
     bool centred = false;
+    // A label that heads the form, as a page's title does.
+    bool heading = false;
 };
 
 struct FormDefinition {

@@ -51,6 +51,20 @@ zorbika_ensure_packages() {
         apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# axe-core, the accessibility engine that the page's tests run, from npm into
+# build-web/npm; npm comes from Debian where Node.js came without it.
+ZORBIKA_AXE_VERSION=4.14.1
+ZORBIKA_AXE_PREFIX=$ZORBIKA_ROOT/build-web/npm
+zorbika_ensure_axe() {
+    local manifest=$ZORBIKA_AXE_PREFIX/node_modules/axe-core/package.json
+    if [ -f "$manifest" ] && grep -q "\"version\": \"$ZORBIKA_AXE_VERSION\"" "$manifest"; then
+        return 0
+    fi
+    command -v npm >/dev/null || zorbika_ensure_packages npm
+    npm install --prefix "$ZORBIKA_AXE_PREFIX" --no-save --no-package-lock --no-audit --no-fund \
+        --loglevel=error "axe-core@$ZORBIKA_AXE_VERSION"
+}
+
 # Reads a cached option of build/, empty when it is not configured.
 zorbika_cached() {
     sed -n "s/^$1:[A-Z]*=//p" "$ZORBIKA_ROOT/build/CMakeCache.txt" 2>/dev/null

@@ -125,7 +125,8 @@ const std::array kControls = {
         .place = { 1680, 0, 3495, 375 },
         .backColour = kOrange,
         .tabIndex = 2,
-        .centred = true },
+        .centred = true,
+        .heading = true },
 };
 
 const rt::FormDefinition kZorbika {

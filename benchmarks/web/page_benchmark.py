@@ -280,7 +280,7 @@ def first_paint(browser, page):
 def plain_copy(browser, page, path, script=""):
     """The page's form as it stands after start at the board's own size, as
     plain HTML, with `script` after it."""
-    open_at_usual_size(browser, page, "[role=application]:not([hidden])")
+    open_at_usual_size(browser, page, "main:not([hidden])")
     body = browser.evaluate("""(() => {
         for (const area of document.querySelectorAll('textarea')) area.textContent = area.value;
         return document.body.innerHTML.replace(/<script[^]*?<\\/script>/g, '');

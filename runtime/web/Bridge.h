@@ -44,7 +44,7 @@ void rt_dom_show_row(int id, int row);
 void rt_dom_list_metrics(int id, int* viewHeight, int* rowHeight);
 void rt_dom_show(int id, int shown);
 void rt_dom_focus(int id);
-void rt_dom_error(
-    const char16_t* title, int titleLength, const char16_t* message, int messageLength);
+void rt_dom_error(const char16_t* title, int titleLength, const char16_t* message,
+    int messageLength, const char16_t* button, int buttonLength);
 void rt_dom_end();
 }

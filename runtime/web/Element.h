@@ -12,12 +12,12 @@
 namespace rt::web {
 
 // What the page makes, by the names dom.js knows its kinds by.
-enum class Tag { Form, TextArea, ListBox, ListRow, Button, Label, Hidden };
+enum class Tag { Form, TextArea, ListBox, ListRow, Button, Label, Heading, Hidden };
 
 [[nodiscard]] constexpr std::u16string_view nameOf(Tag tag)
 {
-    constexpr std::array<std::u16string_view, 7> kNames { u"form", u"textarea", u"listbox", u"row",
-        u"button", u"label", u"description" };
+    constexpr std::array<std::u16string_view, 8> kNames { u"form", u"textarea", u"listbox", u"row",
+        u"button", u"label", u"heading", u"description" };
     return kNames.at(static_cast<std::size_t>(tag));
 }
 

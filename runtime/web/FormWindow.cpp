@@ -65,7 +65,6 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     rt_dom_page(title.data(), static_cast<int>(title.size()), background.data(),
         static_cast<int>(background.size()));
     attribute(u"aria-label", windows1251::decode(definition.caption));
-    attribute(u"role", u"application");
     style(u"width", pixels(twipsToPixels(definition.clientWidth)));
     style(u"height", pixels(twipsToPixels(definition.clientHeight)));
     if (!background.empty()) {
@@ -74,13 +73,14 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     style(u"font-family", fontFamilyOf(definition.font));
     // Points at the page's 96 CSS pixels to the inch.
     style(u"font-size", pixels(definition.font.points * kStandardDpi / kPointsPerInch));
-    // Made in definition order, so that the last lies on top.
-    for (std::size_t which = 0; which < children_.size(); ++which) {
+    // Made in tab order, which is the document's order that Tab and a screen
+    // reader follow; the last in definition order lies on top.
+    for (const std::size_t which : tabOrder_) {
         create(session, which);
+        children_[which]->style(u"z-index", number(static_cast<int>(which) + 1));
     }
-    int tabIndex = 0;
     for (const web::Element* stop : tabStops()) {
-        stop->attribute(u"tabindex", number(++tabIndex));
+        stop->attribute(u"tabindex", u"0");
     }
 }
 
@@ -102,7 +102,7 @@ void FormWindow::create(Session& session, std::size_t which)
         element->showText(contents.text);
         break;
     case ControlKind::Label:
-        element = std::make_unique<web::LabelElement>(*this);
+        element = std::make_unique<web::LabelElement>(*this, definition.heading);
         element->showText(contents.text);
         break;
     }

@@ -5,11 +5,12 @@
 
 namespace rt::web {
 
-// The label over an element that shows its caption and takes no focus.
+// The label over an element that shows its caption and takes no focus; a
+// form's heading is the page's level-one heading.
 class LabelElement final : public Label, public Element {
 public:
-    explicit LabelElement(const Element& form)
-        : Element(Tag::Label, &form)
+    LabelElement(const Element& form, bool heading)
+        : Element(heading ? Tag::Heading : Tag::Label, &form)
     {
     }
 };

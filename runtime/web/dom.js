@@ -15,8 +15,9 @@
     // are placed in it by rt_dom_place.
     placed: { position: 'absolute', boxSizing: 'border-box', margin: '0', font: 'inherit' },
     kinds: {
+      // The board is the page's main landmark.
       form: {
-        tag: 'div',
+        tag: 'main',
         placed: false,
         style: { position: 'absolute', left: '0', top: '0', overflow: 'hidden',
           transformOrigin: '0 0' },
@@ -111,6 +112,9 @@
       },
 
       label: { tag: 'div', style: { whiteSpace: 'pre-wrap' } },
+
+      heading: { tag: 'h1',
+        style: { whiteSpace: 'pre-wrap', margin: '0', fontSize: 'inherit', fontWeight: 'inherit' } },
 
       description: {
         tag: 'div',
@@ -454,7 +458,7 @@
   // A run-time error's message in a modal dialog of the page; once it is
   // dismissed, the program has ended.
   rt_dom_error__deps: ['$rtDom'],
-  rt_dom_error: function (title, titleLength, message, messageLength) {
+  rt_dom_error: function (title, titleLength, message, messageLength, button, buttonLength) {
     var dialog = document.createElement('dialog');
     dialog.setAttribute('role', 'alertdialog');
     var heading = document.createElement('h1');
@@ -463,14 +467,14 @@
     var text = document.createElement('p');
     text.textContent = rtDom.text(message, messageLength);
     text.style.whiteSpace = 'pre-wrap';
-    var button = document.createElement('button');
-    button.textContent = 'OK';
-    button.addEventListener('click', function () { dialog.close(); });
+    var ok = document.createElement('button');
+    ok.textContent = rtDom.text(button, buttonLength);
+    ok.addEventListener('click', function () { dialog.close(); });
     dialog.addEventListener('close', rtDom.endProgram);
-    dialog.append(heading, text, button);
+    dialog.append(heading, text, ok);
     document.body.appendChild(dialog);
     dialog.showModal();
-    button.focus();
+    ok.focus();
   },
 
   rt_dom_end__deps: ['$rtDom'],

@@ -12,6 +12,7 @@ Usage: make_site.py --script JS --wasm WASM --icon PNG --name NAME
 import argparse
 import base64
 import hashlib
+import html
 import json
 import os
 import struct
@@ -61,7 +62,7 @@ def scaled(width, height, rows, size):
 
 def main():
     options = argparse.ArgumentParser()
-    for name in ("script", "wasm", "icon", "name", "language", "version", "out"):
+    for name in ("script", "wasm", "icon", "name", "language", "version", "description", "out"):
         options.add_argument("--" + name, required=True)
     arguments = options.parse_args()
     os.makedirs(arguments.out, exist_ok=True)
@@ -105,6 +106,7 @@ def main():
     with open(arguments.icon, "rb") as file:
         icon = base64.b64encode(file.read()).decode()
     for key, value in (("@LANGUAGE@", arguments.language), ("@NAME@", arguments.name),
+                       ("@DESCRIPTION@", html.escape(arguments.description)),
                        ("@SCRIPT_HASH@", "sha256-" + digest), ("@ICON@", icon)):
         page = page.replace(key, value)
     page = page.replace("@SCRIPT@", script)
@@ -112,6 +114,7 @@ def main():
 
     write("manifest.webmanifest", json.dumps({
         "name": arguments.name, "short_name": arguments.name, "lang": arguments.language,
+        "description": arguments.description,
         "start_url": "./index.html", "scope": "./", "display": "standalone",
         "icons": icons}, ensure_ascii=False, indent=2) + "\n")
 

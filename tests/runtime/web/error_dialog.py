@@ -14,7 +14,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "../../support/browse
 from devtools import Browser, Check  # noqa: E402
 
 DIALOG = "document.querySelector('dialog[open]')"
-FORM = "document.querySelector('[role=application]')"
+FORM = "document.querySelector('main')"
 MESSAGE_381 = "Грешка по време на изпълнение '381':"
 MESSAGE_340 = "Грешка по време на изпълнение '340':"
 
