@@ -65,7 +65,7 @@ public:
         composition().moveCursor(QTextCursor::End);
         repaint();
     }
-    rt::FormWindow& window() { return rt::widgetOf(form_); }
+    rt::qt::FormWindow& window() { return rt::widgetOf(form_); }
     void pick() { QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, rowCentre_); }
     void press(rt::Index index) { QTest::mouseClick(&button(index), Qt::LeftButton); }
     void repaint() { composition().viewport()->repaint(); }

@@ -1,7 +1,5 @@
 #include "CommandButtonWidget.h"
 
-#include "Session.h"
-
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
@@ -10,8 +8,9 @@ namespace rt {
 
 CommandButtonWidget::CommandButtonWidget(Session& session, QWidget* parent)
     : QPushButton(parent)
+    , core_(session)
 {
-    connect(this, &QPushButton::clicked, this, [this, &session] { session.raiseEvent(click_); });
+    connect(this, &QPushButton::clicked, this, [this] { core_.clicked(); });
 }
 
 void CommandButtonWidget::setBackColour(const QColor& colour)
@@ -20,20 +19,18 @@ void CommandButtonWidget::setBackColour(const QColor& colour)
     update();
 }
 
-void CommandButtonWidget::setScale(double scale)
+void CommandButtonWidget::setDpi(int dpi)
 {
-    if (scale != scale_) {
-        scale_ = scale;
+    if (dpi != dpi_) {
+        dpi_ = dpi;
         update();
     }
 }
 
 void CommandButtonWidget::keyPressEvent(QKeyEvent* event)
 {
-    // A focused button takes Enter as well as Space, as in a native window.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && !event->isAutoRepeat()) {
-        click();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (core_.key(enter ? ButtonKey::Enter : ButtonKey::Other, event->isAutoRepeat())) {
         event->accept();
         return;
     }
@@ -53,8 +50,7 @@ void CommandButtonWidget::paintEvent(QPaintEvent* event)
     painter.fillRect(face, *backColour_);
 
     // One pixel at the standard size, and in proportion at any other.
-    const auto pixels = [this](int count) { return std::max(1, qRound(count * scale_)); };
-    const int edge = pixels(1);
+    const int edge = std::max(1, twipsToPixels(kTwipsPerInch / kStandardDpi, dpi_));
     const bool sunken = isDown();
     const QColor light = sunken ? QColor(Qt::black) : QColor(Qt::white);
     const QColor dark = sunken ? QColor(Qt::white) : QColor(Qt::black);
@@ -71,7 +67,7 @@ void CommandButtonWidget::paintEvent(QPaintEvent* event)
         // Black dots show on any face colour. A wider pen straddles its
         // line, so the frame moves in by half of it.
         painter.setPen(QPen(Qt::black, edge, Qt::DotLine));
-        const int inset = pixels(3) + edge / 2;
+        const int inset = twipsToPixels(CommandButtonCore::kFocusFrameInset, dpi_) + edge / 2;
         painter.drawRect(face.adjusted(inset, inset, -inset - 1, -inset - 1));
     }
 }

@@ -22,6 +22,10 @@
 
 namespace rt {
 
+namespace qt {
+class FormWindow;
+} // namespace qt
+
 namespace {
 
 QString decoded(std::string_view bytes)
@@ -65,13 +69,15 @@ void fillBackground(QWidget& widget, Colour colour)
 // readers announce a form only when it says it is a window (a frame).
 QAccessibleInterface* accessibleForm(const QString& /*className*/, QObject* object)
 {
-    if (auto* window = dynamic_cast<FormWindow*>(object)) {
+    if (auto* window = dynamic_cast<qt::FormWindow*>(object)) {
         return new QAccessibleWidget(window, QAccessible::Window);
     }
     return nullptr;
 }
 
 } // namespace
+
+namespace qt {
 
 FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     : QWidget(nullptr, windowFlagsOf(definition))
@@ -241,7 +247,7 @@ void FormWindow::layOut(const FormFit& fit)
             widget->setMask(QRegion(board.translated(-place.topLeft())));
         }
         if (auto* button = dynamic_cast<CommandButtonWidget*>(controls_[i])) {
-            button->setScale(scaleOf(fit));
+            button->setDpi(fit.dpi);
         }
     }
 }
@@ -279,4 +285,5 @@ void FormWindow::showForm()
     }
 }
 
+} // namespace qt
 } // namespace rt

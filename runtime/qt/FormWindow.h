@@ -3,6 +3,7 @@
 #include "Control.h"
 #include "FormDefinition.h"
 #include "FormFit.h"
+#include "PlatformForm.h"
 
 #include <QWidget>
 #include <vector>
@@ -11,19 +12,24 @@ namespace rt {
 
 class Session;
 
+namespace qt {
+
 // A form's window over Qt: a top-level widget that makes and owns the form's
 // controls. A sizable form fills its window, scaled in proportion and centred;
 // at its minimum size, the definition's, it stands at the standard 96 dpi.
-class FormWindow final : public QWidget {
+class FormWindow final : public QWidget, public PlatformForm {
 public:
     FormWindow(Session& session, const FormDefinition& definition);
 
     // The control of the definition's entry `which`, counted in its order.
-    [[nodiscard]] Control& control(std::size_t which) const { return *controls_.at(which); }
+    [[nodiscard]] Control& control(std::size_t which) const override
+    {
+        return *controls_.at(which);
+    }
 
     // Shows the window, centred where its definition asks, with the focus on
     // the first control of the tab order.
-    void showForm();
+    void showForm() override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -45,4 +51,5 @@ private:
     FormFit fit_;
 };
 
+} // namespace qt
 } // namespace rt

@@ -1,30 +1,56 @@
 #include "ListBoxWidget.h"
 
-#include "ListKeys.h"
 #include "QtKeys.h"
-#include "RuntimeError.h"
-#include "Session.h"
 #include "TouchScroll.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <array>
-#include <optional>
 
 namespace rt {
 
+namespace {
+
+constexpr std::array<ListKeyCode, 10> kListKeys { { { Qt::Key_Up, ListKey::Up },
+    { Qt::Key_Down, ListKey::Down }, { Qt::Key_Left, ListKey::Left },
+    { Qt::Key_Right, ListKey::Right }, { Qt::Key_PageUp, ListKey::PageUp },
+    { Qt::Key_PageDown, ListKey::PageDown }, { Qt::Key_Home, ListKey::Home },
+    { Qt::Key_End, ListKey::End }, { Qt::Key_Return, ListKey::Enter },
+    { Qt::Key_Enter, ListKey::Enter } } };
+
+// The DOM's numbering of the buttons, which the cores use.
+int buttonOf(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 0;
+    case Qt::MiddleButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    default:
+        return 3;
+    }
+}
+
+} // namespace
+
 ListBoxWidget::ListBoxWidget(Session& session, QWidget* parent)
     : QListWidget(parent)
-    , session_(session)
+    , core_(session, *this, QApplication::startDragDistance())
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     setUniformItemSizes(true);
     new TouchScroll(
-        *this, [this] { return sizeHintForRow(0); }, [this](QPoint at) { pickAt(at); });
+        *this, [this] { return sizeHintForRow(0); }, core_.taps(),
+        [this](PointerPhase phase, const PointerPress& press) {
+            core_.pointer(phase, press, indexAt(QPoint(press.x, press.y)).row());
+        });
 }
 
 void ListBoxWidget::setRows(const std::vector<std::u16string>& rows)
@@ -36,24 +62,10 @@ void ListBoxWidget::setRows(const std::vector<std::u16string>& rows)
     }
     clear();
     addItems(texts);
-    rows_ = rows;
+    core_.setRows(rows);
 }
 
-Index ListBoxWidget::ListIndex() const
-{
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? kNoSelection : static_cast<Index>(selected.front().row());
-}
-
-std::u16string ListBoxWidget::List(Index row) const
-{
-    if (row < 0 || row >= count()) {
-        throw RuntimeError(RuntimeError::kInvalidPropertyArrayIndex);
-    }
-    return item(row)->text().toStdU16String();
-}
-
-void ListBoxWidget::select(int row)
+void ListBoxWidget::showSelected(int row)
 {
     const bool moved = currentRow() != row;
     setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
@@ -66,106 +78,68 @@ void ListBoxWidget::select(int row)
     }
 }
 
-void ListBoxWidget::pickRow(int row)
+void ListBoxWidget::showRow(int row)
 {
-    select(row);
-    raiseClick();
+    scrollToItem(item(row));
 }
 
-void ListBoxWidget::raiseClick()
+void ListBoxWidget::takeFocus()
 {
-    session_.raiseEvent(click_);
+    setFocus(Qt::MouseFocusReason);
 }
 
-void ListBoxWidget::pickAt(const QPoint& position)
+ListMetrics ListBoxWidget::metrics() const
 {
-    const QModelIndex index = indexAt(position);
-    if (index.isValid()) {
-        pickRow(index.row());
+    return { .viewHeight = viewport()->height(), .rowHeight = sizeHintForRow(0) };
+}
+
+void ListBoxWidget::mouse(PointerPhase phase, QMouseEvent* event)
+{
+    // A move tells the button held, the main one first.
+    const Qt::MouseButtons held = event->buttons();
+    int button = buttonOf(event->button());
+    if (phase == PointerPhase::Move) {
+        button = held == Qt::NoButton
+            ? -1
+            : buttonOf(held.testFlag(Qt::LeftButton) ? Qt::LeftButton : Qt::RightButton);
+    }
+    const QPoint at = event->position().toPoint();
+    const PointerPress press {
+        .kind = PointerKind::Mouse, .button = button, .x = at.x(), .y = at.y()
+    };
+    if (core_.pointer(phase, press, indexAt(at).row())) {
+        event->accept();
+    } else if (phase == PointerPhase::Move) {
+        QListWidget::mouseMoveEvent(event);
     }
 }
 
 void ListBoxWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        pickAt(event->position().toPoint());
-    }
-    event->accept();
+    mouse(PointerPhase::Down, event);
 }
 
 void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // Qt delivers the second press of a double-click as this event alone.
-    mousePressEvent(event);
+    mouse(PointerPhase::Down, event);
 }
 
 void ListBoxWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    // Dragging over the rows picks nothing; without a button the view only
-    // tracks hovering.
-    if (event->buttons() == Qt::NoButton) {
-        QListWidget::mouseMoveEvent(event);
-    } else {
-        event->accept();
-    }
+    mouse(PointerPhase::Move, event);
 }
 
 void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    event->accept();
-}
-
-namespace {
-
-constexpr std::array<ListKeyCode, 10> kListKeys { { { Qt::Key_Up, ListKey::Up },
-    { Qt::Key_Down, ListKey::Down }, { Qt::Key_Left, ListKey::Left },
-    { Qt::Key_Right, ListKey::Right }, { Qt::Key_PageUp, ListKey::PageUp },
-    { Qt::Key_PageDown, ListKey::PageDown }, { Qt::Key_Home, ListKey::Home },
-    { Qt::Key_End, ListKey::End }, { Qt::Key_Return, ListKey::Enter },
-    { Qt::Key_Enter, ListKey::Enter } } };
-
-} // namespace
-
-bool ListBoxWidget::listKey(const QKeyEvent& event)
-{
-    const ListState state { .count = count(),
-        .selected = ListIndex(),
-        .focusRow = currentRow(),
-        .viewHeight = viewport()->height(),
-        .rowHeight = sizeHintForRow(0) };
-    const std::optional<ListKeyAction> action
-        = actionOfKey(listKeyOf(event.key(), kListKeys), state);
-    if (!action) {
-        return false;
-    }
-    if (action->select >= 0) {
-        select(action->select);
-    }
-    if (action->click) {
-        raiseClick();
-    }
-    if (action->show >= 0) {
-        scrollToItem(item(action->show));
-    }
-    return true;
-}
-
-bool ListBoxWidget::typed(const QKeyEvent& event)
-{
-    const std::u16string text = event.text().toStdU16String();
-    const int row = rowOfTyped(rows_, typedCharacter(text, modifiersOf(event)));
-    if (row < 0) {
-        return false;
-    }
-    pickRow(row);
-    scrollToItem(item(row));
-    return true;
+    mouse(PointerPhase::Up, event);
 }
 
 void ListBoxWidget::keyPressEvent(QKeyEvent* event)
 {
     // No search by prefix, no other keys of the view's own.
-    event->setAccepted(listKey(*event) || typed(*event));
+    event->setAccepted(core_.key(listKeyOf(event->key(), kListKeys))
+        || core_.typed(event->text().toStdU16String(), modifiersOf(*event)));
 }
 
 } // namespace rt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ListBox.h"
+#include "ListBoxCore.h"
 
 #include <QListWidget>
 #include <functional>
@@ -11,17 +12,22 @@ namespace rt {
 
 class Session;
 
-// The list box over Qt. A pick is decided from the press or key itself, never
-// from a change of selection, so that a press on the selected row picks too.
-class ListBoxWidget final : public QListWidget, public ListBox {
+// The list box over Qt: it hands its presses, touches and keys to the list's
+// core and shows the selection the core decides. A pick is decided from the
+// press or key itself, never from a change of selection, so that a press on
+// the selected row picks too.
+class ListBoxWidget final : public QListWidget, public ListBox, private ListBoxView {
 public:
     explicit ListBoxWidget(Session& session, QWidget* parent = nullptr);
 
     void setRows(const std::vector<std::u16string>& rows);
-    void setClickHandler(std::function<void()> handler) override { click_ = std::move(handler); }
+    void setClickHandler(std::function<void()> handler) override
+    {
+        core_.setClickHandler(std::move(handler));
+    }
 
-    [[nodiscard]] Index ListIndex() const override;
-    [[nodiscard]] std::u16string List(Index row) const override;
+    [[nodiscard]] Index ListIndex() const override { return core_.selected(); }
+    [[nodiscard]] std::u16string List(Index row) const override { return core_.row(row); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -31,19 +37,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void pickAt(const QPoint& position);
-    // Selects `row` and makes it the current one, as a screen reader hears.
-    void select(int row);
-    void pickRow(int row);
-    void raiseClick();
-    // True when the list took the key.
-    bool listKey(const QKeyEvent& event);
-    bool typed(const QKeyEvent& event);
+    void showSelected(int row) override;
+    void showRow(int row) override;
+    void takeFocus() override;
+    [[nodiscard]] ListMetrics metrics() const override;
+    // Hands a mouse event to the core; the view has it where the core does not.
+    void mouse(PointerPhase phase, QMouseEvent* event);
 
-    Session& session_;
-    std::function<void()> click_;
-    // What the rows say, for the typed characters.
-    std::vector<std::u16string> rows_;
+    ListBoxCore core_;
 };
 
 } // namespace rt

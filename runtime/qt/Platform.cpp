@@ -1,5 +1,7 @@
 #include "Platform.h"
 
+#include "FormWindow.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
@@ -16,6 +18,11 @@ QString toQString(std::u16string_view text)
 }
 
 } // namespace
+
+std::unique_ptr<PlatformForm> makeForm(Session& session, const FormDefinition& definition)
+{
+    return std::make_unique<qt::FormWindow>(session, definition);
+}
 
 void showErrorMessage(std::u16string_view title, std::u16string_view message)
 {

@@ -5,6 +5,7 @@
 #include "TextAppend.h"
 #include "TouchScroll.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -54,15 +55,18 @@ TextBoxWidget::TextBoxWidget(Session& session, QWidget* parent)
     : QPlainTextEdit(parent)
     , session_(session)
     , exact_(kDocumentBreaks)
+    , taps_(QApplication::startDragDistance())
 {
     setTabChangesFocus(true);
     document()->setUndoRedoEnabled(false);
     // A tap places the caret as a click does; a swipe only scrolls.
     new TouchScroll(
-        *this, [this] { return fontMetrics().lineSpacing(); },
-        [this](QPoint at) {
-            setFocus(Qt::MouseFocusReason);
-            setTextCursor(cursorForPosition(at));
+        *this, [this] { return fontMetrics().lineSpacing(); }, taps_,
+        [this](PointerPhase phase, const PointerPress& press) {
+            if (taps_.follow(phase, press) == PointerPick::Tap) {
+                setFocus(Qt::MouseFocusReason);
+                setTextCursor(cursorForPosition(QPoint(taps_.downX(), taps_.downY())));
+            }
         });
     connect(document(), &QTextDocument::contentsChange, this,
         [this](int position, int removed, int added) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExactText.h"
+#include "Taps.h"
 #include "TextBox.h"
 #include "TextHistory.h"
 
@@ -35,6 +36,7 @@ private:
     Session& session_;
     ExactText exact_;
     TextHistory history_;
+    Taps taps_;
     // True while this class itself writes to the document.
     bool writing_ = false;
 };

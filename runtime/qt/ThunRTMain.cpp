@@ -3,6 +3,7 @@
 #include "Form.h"
 #include "Session.h"
 #include "Startup.h"
+#include "Windows1251.h"
 
 #include <QApplication>
 #include <QString>
@@ -21,7 +22,7 @@ int ThunRTMain(const ProjectDescription& project)
     if (QCoreApplication::instance() == nullptr) {
         application.emplace(argc, argv);
     }
-    const QString name = QString::fromUtf8(project.name);
+    const QString name = QString::fromStdU16String(windows1251::decode(project.name));
     QCoreApplication::setApplicationName(name);
     QCoreApplication::setApplicationVersion(QString::fromUtf8(project.version));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(project.desktopFileName));

@@ -12,16 +12,17 @@
 namespace rt {
 
 TouchScroll::TouchScroll(
-    QAbstractScrollArea& area, std::function<int()> stepHeight, std::function<void(QPoint)> tap)
+    QAbstractScrollArea& area, std::function<int()> stepHeight, const Taps& taps, Report report)
     : QObject(&area)
     , area_(area)
     , viewport_(area.viewport())
     , stepHeight_(std::move(stepHeight))
-    , tap_(std::move(tap))
+    , taps_(taps)
+    , report_(std::move(report))
     , scroller_(QScroller::scroller(this))
 {
-    // This class tells a swipe from a tap itself, before the scroller hears
-    // of the move; the content stops at its ends.
+    // The core tells a swipe from a tap, before the scroller hears of the
+    // move; the content stops at its ends.
     QScrollerProperties properties = scroller_->scrollerProperties();
     properties.setScrollMetric(QScrollerProperties::DragStartDistance, 0.0);
     properties.setScrollMetric(QScrollerProperties::HorizontalOvershootPolicy,
@@ -72,25 +73,23 @@ bool TouchScroll::eventFilter(QObject* watched, QEvent* event)
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd: {
         auto* touch = static_cast<QTouchEvent*>(event);
-        // One finger scrolls or taps; a second one changes nothing.
-        if (touch->points().size() != 1) {
-            event->accept();
-            return true;
-        }
         const QPointF at = touch->points().front().position();
-        if (event->type() == QEvent::TouchBegin) {
-            begin(at);
-        } else if (event->type() == QEvent::TouchUpdate) {
-            move(at);
+        if (touch->points().size() != 1) {
+            // A second finger.
+            this->touch(PointerPhase::Down, touch->points().back().position(), false);
+        } else if (event->type() == QEvent::TouchBegin) {
+            this->touch(PointerPhase::Down, at, true);
         } else {
-            end(at);
+            this->touch(
+                event->type() == QEvent::TouchUpdate ? PointerPhase::Move : PointerPhase::Up, at,
+                true);
         }
         // Accepted, so that Qt makes no mouse events of it.
         event->accept();
         return true;
     }
     case QEvent::TouchCancel:
-        swiping_ = false;
+        this->touch(PointerPhase::Cancel, {}, true);
         scroller_->stop();
         event->accept();
         return true;
@@ -104,33 +103,35 @@ void TouchScroll::tell(QScroller::Input input, const QPointF& at)
     scroller_->handleInput(input, at, clock_.elapsed());
 }
 
-void TouchScroll::begin(const QPointF& at)
+void TouchScroll::touch(PointerPhase phase, const QPointF& at, bool primary)
 {
-    stoppedCoasting_ = scroller_->state() == QScroller::Scrolling;
-    pressedAt_ = at;
-    swiping_ = false;
-    tell(QScroller::InputPress, at);
-}
-
-void TouchScroll::move(const QPointF& at)
-{
-    if (!swiping_) {
-        const QPointF travelled = at - pressedAt_;
-        if (travelled.manhattanLength() <= QApplication::startDragDistance()) {
-            return;
-        }
-        swiping_ = true;
+    const QPoint point = at.toPoint();
+    const PointerPress press { .kind = PointerKind::Finger,
+        .pointer = primary ? 0 : 1,
+        .primary = primary,
+        .x = point.x(),
+        .y = point.y(),
+        .coasting = phase == PointerPhase::Down && scroller_->state() == QScroller::Scrolling };
+    const bool wasSwiping = taps_.swiping();
+    report_(phase, press);
+    if (!primary || phase == PointerPhase::Cancel) {
+        return;
     }
-    tell(QScroller::InputMove, at);
-}
-
-void TouchScroll::end(const QPointF& at)
-{
-    if (!swiping_ && !stoppedCoasting_) {
-        tap_(pressedAt_.toPoint());
+    if (phase == PointerPhase::Down) {
+        tell(QScroller::InputPress, at);
+        scrolling_ = true;
+        return;
     }
-    tell(QScroller::InputRelease, swiping_ ? at : pressedAt_);
-    swiping_ = false;
+    if (!scrolling_) {
+        return;
+    }
+    if (phase == PointerPhase::Move && taps_.swiping()) {
+        tell(QScroller::InputMove, at);
+    } else if (phase == PointerPhase::Up) {
+        // A tap lifts where it went down, so that the content stays.
+        tell(QScroller::InputRelease, wasSwiping ? at : QPointF(taps_.downX(), taps_.downY()));
+        scrolling_ = false;
+    }
 }
 
 } // namespace rt

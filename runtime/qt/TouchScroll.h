@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Taps.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointF>
@@ -10,18 +12,19 @@ class QAbstractScrollArea;
 
 namespace rt {
 
-// Touch on a scroll area's viewport, as a finger means it: a tap (a touch that
-// moves no farther than the drag distance) goes to `tap`, exactly once; a
-// swipe scrolls the content with the finger. Qt's kinetic scroller follows
-// the finger, coasts after a flick and stops at either end; a touch stops a
-// coasting area and is no tap. The touch never reaches the area as a mouse,
-// so a swipe neither picks nor selects.
+// Touch on a scroll area's viewport, reported to the control's core, which
+// decides with its Taps what a tap is. While that finger swipes, Qt's
+// kinetic scroller follows it, coasts after a flick and stops at either end.
+// The touch never reaches the area as a mouse, so a swipe neither picks nor
+// selects.
 class TouchScroll final : public QObject {
 public:
+    using Report = std::function<void(PointerPhase, const PointerPress&)>;
+
     // `stepHeight` gives the pixels of one step of the area's vertical scroll
-    // bar: a row, or a line of text.
-    TouchScroll(QAbstractScrollArea& area, std::function<int()> stepHeight,
-        std::function<void(QPoint)> tap);
+    // bar: a row, or a line of text. `taps` are those the reports reach.
+    TouchScroll(QAbstractScrollArea& area, std::function<int()> stepHeight, const Taps& taps,
+        Report report);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,9 +32,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void begin(const QPointF& at);
-    void move(const QPointF& at);
-    void end(const QPointF& at);
+    void touch(PointerPhase phase, const QPointF& at, bool primary);
     void tell(QScroller::Input input, const QPointF& at);
     [[nodiscard]] int step() const;
 
@@ -40,13 +41,12 @@ private:
     // area is being destroyed, when nothing of it may be asked.
     QWidget* viewport_;
     std::function<int()> stepHeight_;
-    std::function<void(QPoint)> tap_;
+    const Taps& taps_;
+    Report report_;
     QScroller* scroller_;
     QElapsedTimer clock_;
-    QPointF pressedAt_;
-    bool swiping_ = false;
-    // A touch that stopped a coasting area is no tap.
-    bool stoppedCoasting_ = false;
+    // Whether the scroller has heard of the finger's press.
+    bool scrolling_ = false;
 };
 
 } // namespace rt

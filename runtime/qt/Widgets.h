@@ -29,9 +29,9 @@ inline LabelWidget& widgetOf(Label& control)
 {
     return static_cast<LabelWidget&>(control);
 }
-inline FormWindow& widgetOf(const Form& form)
+inline qt::FormWindow& widgetOf(const Form& form)
 {
-    return form.window();
+    return static_cast<qt::FormWindow&>(form.window());
 }
 
 } // namespace rt

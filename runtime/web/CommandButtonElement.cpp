@@ -1,12 +1,10 @@
 #include "CommandButtonElement.h"
 
-#include "Session.h"
-
 namespace rt::web {
 
 CommandButtonElement::CommandButtonElement(Session& session, const Element& form)
     : Element(Tag::Button, &form)
-    , session_(session)
+    , core_(session)
 {
 }
 
@@ -14,10 +12,10 @@ bool CommandButtonElement::event(Event type, int /*a*/, int /*b*/)
 {
     switch (type) {
     case Event::Press:
-        session_.raiseEvent(click_);
+        core_.clicked();
         return true;
     case Event::TouchEnd:
-        return taps_.touchEnded();
+        return core_.touchEnded();
     default:
         return false;
     }
@@ -25,12 +23,19 @@ bool CommandButtonElement::event(Event type, int /*a*/, int /*b*/)
 
 bool CommandButtonElement::pointerEvent(Event type, const PointerReport& report)
 {
-    const std::optional<PointerPhase> phase = phaseOf(type);
-    if (phase && taps_.follow(*phase, report.press) == PointerPick::Tap) {
-        focus();
-        session_.raiseEvent(click_);
+    if (const std::optional<PointerPhase> phase = phaseOf(type)) {
+        if (core_.pointer(*phase, report.press)) {
+            focus();
+        }
     }
     return false;
+}
+
+bool CommandButtonElement::textEvent(Event type, std::u16string_view key, int modifiers)
+{
+    // The browser's own button would click on Enter again at every repeat.
+    return type == Event::Key
+        && core_.key(key == u"Enter" ? ButtonKey::Enter : ButtonKey::Other, pageRepeat(modifiers));
 }
 
 } // namespace rt::web

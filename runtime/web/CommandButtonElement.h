@@ -1,8 +1,8 @@
 #pragma once
 
 #include "CommandButton.h"
+#include "CommandButtonCore.h"
 #include "Element.h"
-#include "Taps.h"
 
 #include <functional>
 
@@ -12,21 +12,23 @@ class Session;
 
 namespace web {
 
-// The push button over a <button>: the page's click, of a mouse click, Space
-// or Enter, presses it, and so does a finger's tap; a double-click is two
-// clicks.
+// The push button over a <button>: its clicks, taps and keys go to the
+// button's core. The page's click, of a mouse click or Space, presses it;
+// a double-click is two clicks.
 class CommandButtonElement final : public CommandButton, public Element {
 public:
     CommandButtonElement(Session& session, const Element& form);
 
-    void setClickHandler(std::function<void()> handler) override { click_ = std::move(handler); }
+    void setClickHandler(std::function<void()> handler) override
+    {
+        core_.setClickHandler(std::move(handler));
+    }
     bool event(Event type, int /*a*/, int /*b*/) override;
     bool pointerEvent(Event type, const PointerReport& report) override;
+    bool textEvent(Event type, std::u16string_view key, int modifiers) override;
 
 private:
-    Session& session_;
-    std::function<void()> click_;
-    Taps taps_;
+    CommandButtonCore core_;
 };
 
 } // namespace web

@@ -41,6 +41,7 @@ int make(Tag tag, const Element* parent)
             rt_dom_define(1, kPageModifierNames.at(i).data(), length(kPageModifierNames.at(i)),
                 static_cast<int>(kPageModifiers.at(i).code));
         }
+        rt_dom_define(1, kPageRepeatName.data(), length(kPageRepeatName), kPageRepeat);
         return true;
     }();
     (void)named;

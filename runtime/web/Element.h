@@ -96,6 +96,15 @@ inline constexpr std::array<ModifierCode, 4> kPageModifiers { {
 inline constexpr std::array<std::u16string_view, 4> kPageModifierNames { u"shift", u"ctrl", u"alt",
     u"meta" };
 
+// The bit dom.js sets beside the modifiers on a key's auto-repeat.
+inline constexpr int kPageRepeat = 16;
+inline constexpr std::u16string_view kPageRepeatName = u"repeat";
+
+[[nodiscard]] inline bool pageRepeat(int bits)
+{
+    return (bits & kPageRepeat) != 0;
+}
+
 [[nodiscard]] inline Modifiers pageModifiers(int bits)
 {
     return modifiersOf(kPageModifiers,

@@ -1,6 +1,7 @@
 #include "FormWindow.h"
 
 #include "Bridge.h"
+#include "CommandButtonCore.h"
 #include "CommandButtonElement.h"
 #include "FormContents.h"
 #include "FormFit.h"
@@ -50,6 +51,8 @@ std::u16string fontFamilyOf(const FontDefinition& font)
 }
 
 } // namespace
+
+namespace web {
 
 FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     : Element(web::Tag::Form, nullptr)
@@ -111,6 +114,12 @@ void FormWindow::create(Session& session, std::size_t which)
     const bool button = definition.kind == ControlKind::CommandButton;
     if (framed || button) {
         element->style(u"border", button ? u"2px outset" : u"2px inset");
+    }
+    if (button) {
+        // An outline lies outside its offset edge: one pixel farther in puts
+        // its dots on the face's pixels at the inset.
+        element->style(
+            u"outline-offset", pixels(-twipsToPixels(CommandButtonCore::kFocusFrameInset) - 1));
     }
     if (definition.backColour) {
         element->style(u"background", web::cssColour(*definition.backColour));
@@ -209,4 +218,5 @@ bool FormWindow::textEvent(web::Event type, std::u16string_view key, int modifie
     return true;
 }
 
+} // namespace web
 } // namespace rt

@@ -3,6 +3,7 @@
 #include "Control.h"
 #include "Element.h"
 #include "FormDefinition.h"
+#include "PlatformForm.h"
 
 #include <memory>
 #include <optional>
@@ -12,23 +13,25 @@ namespace rt {
 
 class Session;
 
+namespace web {
+
 // A form's window in the page: a box of the form's size in CSS pixels that
 // makes and owns the form's controls and moves the focus between them in tab
 // order. A sizable form is drawn scaled to fill the page's viewport, centred
 // in it, by the browser's own scaling; otherwise it stands at the top-left
 // corner.
-class FormWindow final : public web::Element {
+class FormWindow final : public Element, public PlatformForm {
 public:
     FormWindow(Session& session, const FormDefinition& definition);
 
     // The control of the definition's entry `which`, counted in its order.
-    [[nodiscard]] Control& control(std::size_t which) const
+    [[nodiscard]] Control& control(std::size_t which) const override
     {
         return dynamic_cast<Control&>(*children_.at(which));
     }
 
     // Shows the form with the focus on the first control of the tab order.
-    void showForm();
+    void showForm() override;
 
     // A resize of the viewport, `a` × `b`; or the context menu over the
     // element numbered `a`, which opens only where the control has one.
@@ -54,4 +57,5 @@ private:
     std::vector<std::size_t> tabOrder_;
 };
 
+} // namespace web
 } // namespace rt

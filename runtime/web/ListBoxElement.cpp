@@ -1,9 +1,6 @@
 #include "ListBoxElement.h"
 
 #include "Bridge.h"
-#include "ListKeys.h"
-#include "RuntimeError.h"
-#include "Session.h"
 
 #include <array>
 #include <optional>
@@ -24,96 +21,60 @@ constexpr std::array<ListKeyName, 9> kListKeys { { { u"ArrowUp", ListKey::Up },
 ListBoxElement::ListBoxElement(
     Session& session, const Element& form, std::vector<std::u16string> rows)
     : Element(Tag::ListBox, &form)
-    , session_(session)
-    , rows_(std::move(rows))
+    , core_(session, *this)
 {
-    rowElements_.reserve(rows_.size());
-    for (const std::u16string& row : rows_) {
+    rowElements_.reserve(rows.size());
+    for (const std::u16string& row : rows) {
         auto element = std::make_unique<Element>(Tag::ListRow, this);
         element->showText(row);
         rowElements_.push_back(std::move(element));
     }
+    core_.setRows(std::move(rows));
 }
 
-std::u16string ListBoxElement::List(Index row) const
-{
-    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) {
-        throw RuntimeError(RuntimeError::kInvalidPropertyArrayIndex);
-    }
-    return rows_[static_cast<std::size_t>(row)];
-}
-
-void ListBoxElement::select(int row)
+void ListBoxElement::showSelected(int row)
 {
     // A pick of the selected row changes nothing the page shows.
-    if (row == selected_) {
+    if (row == shown_) {
         return;
     }
-    if (selected_ != kNoSelection) {
-        rt_dom_select_row(id(), selected_, 0);
+    if (shown_ >= 0) {
+        rt_dom_select_row(id(), shown_, 0);
     }
-    selected_ = static_cast<Index>(row);
-    focusRow_ = row;
+    shown_ = row;
     rt_dom_select_row(id(), row, 1);
 }
 
-void ListBoxElement::raiseClick()
+void ListBoxElement::showRow(int row)
 {
-    session_.raiseEvent(click_);
+    rt_dom_show_row(id(), row);
 }
 
-void ListBoxElement::pickRow(int row)
+ListMetrics ListBoxElement::metrics() const
 {
-    select(row);
-    raiseClick();
+    ListMetrics metrics;
+    rt_dom_list_metrics(id(), &metrics.viewHeight, &metrics.rowHeight);
+    return metrics;
 }
 
 bool ListBoxElement::event(Event type, int /*a*/, int /*b*/)
 {
-    return type == Event::TouchEnd && taps_.touchEnded();
+    return type == Event::TouchEnd && core_.touchEnded();
 }
 
 bool ListBoxElement::pointerEvent(Event type, const PointerReport& report)
 {
-    const std::optional<PointerPhase> phase = phaseOf(type);
-    if (!phase || taps_.follow(*phase, report.press) == PointerPick::None) {
-        return false;
-    }
-    focus();
-    if (report.row >= 0 && static_cast<std::size_t>(report.row) < rows_.size()) {
-        pickRow(report.row);
+    // The browser keeps its own focus and scrolling: nothing is refused.
+    if (const std::optional<PointerPhase> phase = phaseOf(type)) {
+        core_.pointer(*phase, report.press, report.row);
     }
     return false;
 }
 
 bool ListBoxElement::textEvent(Event type, std::u16string_view key, int modifiers)
 {
-    if (type != Event::Key) {
-        return false;
-    }
-    ListState state {
-        .count = static_cast<int>(rows_.size()), .selected = selected_, .focusRow = focusRow_
-    };
-    rt_dom_list_metrics(id(), &state.viewHeight, &state.rowHeight);
-    if (const std::optional<ListKeyAction> action = actionOfKey(listKeyOf(key, kListKeys), state)) {
-        if (action->select >= 0) {
-            select(action->select);
-        }
-        if (action->click) {
-            raiseClick();
-        }
-        if (action->show >= 0) {
-            rt_dom_show_row(id(), action->show);
-        }
-        return true;
-    }
-    const int row = rowOfTyped(rows_, typedCharacter(key, pageModifiers(modifiers)));
-    if (row < 0) {
-        return false;
-    }
-    pickRow(row);
-    rt_dom_show_row(id(), row);
-    return true;
+    return type == Event::Key
+        && (core_.key(listKeyOf(key, kListKeys)) || core_.typed(key, pageModifiers(modifiers)));
 }
 
 } // namespace rt::web

@@ -1,8 +1,14 @@
 #include "Platform.h"
 
 #include "Bridge.h"
+#include "FormWindow.h"
 
 namespace rt::platform {
+
+std::unique_ptr<PlatformForm> makeForm(Session& session, const FormDefinition& definition)
+{
+    return std::make_unique<web::FormWindow>(session, definition);
+}
 
 // The page cannot wait for the user: the message shows in a dialog of the
 // page, and the program ends once it is dismissed.

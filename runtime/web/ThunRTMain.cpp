@@ -3,7 +3,7 @@
 #include "Form.h"
 #include "Session.h"
 #include "Startup.h"
-#include "Utf8.h"
+#include "Windows1251.h"
 
 #include <optional>
 #include <string>
@@ -16,7 +16,7 @@ int ThunRTMain(const ProjectDescription& project)
     // page is open: the session and the form live as long.
     static std::optional<Session> session;
     static std::unique_ptr<Form> form;
-    session.emplace(fromUtf8(project.name));
+    session.emplace(windows1251::decode(project.name));
     form = loadStartupForm(*session, project);
     if (!form) {
         return session->endStatus().value_or(kErrorExitStatus);

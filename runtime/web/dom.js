@@ -101,11 +101,12 @@
             rtDom.send(id, rtDom.events.press, 0);
           });
           rtDom.reportPointers(element, id, function () { return -1; });
-          // A dotted frame inside the face, whatever the face's colour.
+          rtDom.reportKeys(element, id);
+          // A dotted frame inside the face, whatever the face's colour, at
+          // the inset the C++ side set.
           var style = element.style;
           element.addEventListener('focus', function () {
             style.outline = '1px dotted #000';
-            style.outlineOffset = '-5px';
           });
           element.addEventListener('blur', function () { style.outline = 'none'; });
         },
@@ -160,11 +161,12 @@
         }
       });
     },
-    // A key pressed: its name and the modifiers held.
+    // A key pressed: its name, the modifiers held and whether it repeats.
     sendKey: function (id, event) {
       var bits = rtDom.bits;
       var held = (event.shiftKey ? bits.shift : 0) | (event.ctrlKey ? bits.ctrl : 0) |
-        (event.altKey ? bits.alt : 0) | (event.metaKey ? bits.meta : 0);
+        (event.altKey ? bits.alt : 0) | (event.metaKey ? bits.meta : 0) |
+        (event.repeat ? bits.repeat : 0);
       return rtDom.sendText(id, rtDom.events.key, event.key, held);
     },
     // The row under `target`, from the number each row is given at its making.

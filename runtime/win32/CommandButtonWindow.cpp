@@ -1,7 +1,5 @@
 #include "CommandButtonWindow.h"
 
-#include "Session.h"
-
 #include <string>
 
 namespace rt::win32 {
@@ -9,7 +7,7 @@ namespace rt::win32 {
 CommandButtonWindow::CommandButtonWindow(
     Session& session, HWND handle, std::optional<COLORREF> backColour)
     : ChildWindow(handle)
-    , session_(session)
+    , core_(session)
     , face_(backColour ? CreateSolidBrush(*backColour) : GetSysColorBrush(COLOR_BTNFACE))
 {
 }
@@ -25,7 +23,7 @@ void CommandButtonWindow::command(WORD code)
     // An owner-drawn button reports the second press of a double-click as a
     // double-click, not as a click; it is a press all the same.
     if (code == BN_CLICKED || code == BN_DOUBLECLICKED) {
-        session_.raiseEvent(click_);
+        core_.clicked();
     }
 }
 
@@ -49,7 +47,8 @@ void CommandButtonWindow::draw(const DRAWITEMSTRUCT& item)
 
     if ((item.itemState & ODS_FOCUS) != 0) {
         RECT focus = face;
-        InflateRect(&focus, -4, -4);
+        const int inset = twipsToPixels(CommandButtonCore::kFocusFrameInset, dpi_);
+        InflateRect(&focus, -inset, -inset);
         // Black dots show on any face colour.
         SetTextColor(item.hDC, RGB(0, 0, 0));
         SetBkColor(item.hDC, RGB(255, 255, 255));
@@ -59,12 +58,11 @@ void CommandButtonWindow::draw(const DRAWITEMSTRUCT& item)
 
 LRESULT CommandButtonWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // A focused button takes Enter as well as Space.
+    // Bit 30 is set on a key's auto-repeat.
     constexpr LPARAM kRepeat = LPARAM { 1 } << 30U;
-    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
-        if ((lParam & kRepeat) == 0) {
-            session_.raiseEvent(click_);
-        }
+    if (message == WM_KEYDOWN
+        && core_.key(
+            wParam == VK_RETURN ? ButtonKey::Enter : ButtonKey::Other, (lParam & kRepeat) != 0)) {
         return 0;
     }
     if (message == WM_CHAR && wParam == L'\r') {

@@ -2,6 +2,8 @@
 
 #include "ChildWindow.h"
 #include "CommandButton.h"
+#include "CommandButtonCore.h"
+#include "Units.h"
 
 #include <functional>
 #include <optional>
@@ -14,7 +16,7 @@ namespace win32 {
 
 // The push button over an owner-drawn BUTTON, so that a back colour covers
 // the whole face whatever the visual style; its caption stays its window
-// text, for screen readers.
+// text, for screen readers. Its presses and keys go to the button's core.
 class CommandButtonWindow final : public CommandButton, public ChildWindow {
 public:
     CommandButtonWindow(Session& session, HWND handle, std::optional<COLORREF> backColour);
@@ -24,7 +26,13 @@ public:
     CommandButtonWindow& operator=(CommandButtonWindow&&) = delete;
     ~CommandButtonWindow() override;
 
-    void setClickHandler(std::function<void()> handler) override { click_ = std::move(handler); }
+    void setClickHandler(std::function<void()> handler) override
+    {
+        core_.setClickHandler(std::move(handler));
+    }
+
+    // The dpi it is drawn at, for its focus frame.
+    void setDpi(int dpi) { dpi_ = dpi; }
 
     void command(WORD code) override;
     void draw(const DRAWITEMSTRUCT& item) override;
@@ -33,9 +41,9 @@ protected:
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    Session& session_;
-    std::function<void()> click_;
+    CommandButtonCore core_;
     HBRUSH face_;
+    int dpi_ = kStandardDpi;
 };
 
 } // namespace win32

@@ -134,6 +134,8 @@ HFONT fontAt(const FontDefinition& font, int dpi)
 
 } // namespace
 
+namespace win32 {
+
 FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     : definition_(definition)
     , children_(definition.controls.size())
@@ -253,6 +255,9 @@ void FormWindow::layOut(const FormFit& fit)
             SWP_NOZORDER | SWP_NOACTIVATE);
         if (newFont != nullptr) {
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(newFont), TRUE);
+        }
+        if (auto* button = dynamic_cast<win32::CommandButtonWindow*>(children_[i].get())) {
+            button->setDpi(fit.dpi);
         }
         // What lies past the client area's edge is cut off there, not shown
         // in the margin.
@@ -484,4 +489,5 @@ LRESULT FormWindow::message(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(handle_, message, wParam, lParam);
 }
 
+} // namespace win32
 } // namespace rt

@@ -4,6 +4,7 @@
 #include "Control.h"
 #include "FormDefinition.h"
 #include "FormFit.h"
+#include "PlatformForm.h"
 
 #include <memory>
 #include <optional>
@@ -14,22 +15,24 @@ namespace rt {
 
 class Session;
 
+namespace win32 {
+
 // A form's window over Win32: a top-level window that makes and owns the
 // form's controls, lays them out at the DPI of its monitor and moves the
 // focus between them in tab order. A sizable form fills its client area,
 // scaled in proportion and centred, and is never smaller than its
 // definition's size.
-class FormWindow final {
+class FormWindow final : public PlatformForm {
 public:
     FormWindow(Session& session, const FormDefinition& definition);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
     FormWindow(FormWindow&&) = delete;
     FormWindow& operator=(FormWindow&&) = delete;
-    ~FormWindow();
+    ~FormWindow() override;
 
     // The control of the definition's entry `which`, counted in its order.
-    [[nodiscard]] Control& control(std::size_t which) const
+    [[nodiscard]] Control& control(std::size_t which) const override
     {
         return dynamic_cast<Control&>(*children_.at(which));
     }
@@ -37,7 +40,7 @@ public:
 
     // Shows the window, made where its definition asks, with the focus on the
     // first control of the tab order.
-    void showForm();
+    void showForm() override;
 
     // Takes the window's own keys and returns true: Tab and Shift+Tab move
     // the focus; on a sizable form F11 and Escape put it on the whole screen
@@ -82,4 +85,5 @@ private:
     HWND lastFocus_ = nullptr;
 };
 
+} // namespace win32
 } // namespace rt

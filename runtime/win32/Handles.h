@@ -29,9 +29,13 @@ inline HWND handleOf(Label& control)
 {
     return static_cast<win32::LabelWindow&>(control).handle();
 }
+inline win32::FormWindow& windowOf(const Form& form)
+{
+    return static_cast<win32::FormWindow&>(form.window());
+}
 inline HWND handleOf(const Form& form)
 {
-    return form.window().handle();
+    return windowOf(form).handle();
 }
 
 } // namespace rt

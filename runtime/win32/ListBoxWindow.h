@@ -2,6 +2,7 @@
 
 #include "ChildWindow.h"
 #include "ListBox.h"
+#include "ListBoxCore.h"
 
 #include <functional>
 #include <string>
@@ -13,36 +14,43 @@ class Session;
 
 namespace win32 {
 
-// The list box over a LISTBOX control. A pick is decided from the press or
-// key itself, never from LBN_SELCHANGE, which a press on the selected row may
-// or may not send: so every press picks once. The control's own dragging and
-// prefix search are off.
-class ListBoxWindow final : public ListBox, public ChildWindow {
+// The list box over a LISTBOX control: it hands its mouse messages, keys and
+// characters to the list's core and shows the selection the core decides.
+// Every press picks once, never through LBN_SELCHANGE, which a press on the
+// selected row may or may not send. The control's own dragging and prefix
+// search are off. A finger reaches it as the mouse messages Windows makes of
+// a tap, marked as a touch's, and is told to the core as a finger.
+class ListBoxWindow final : public ListBox, public ChildWindow, private ListBoxView {
 public:
     ListBoxWindow(Session& session, HWND handle);
 
     void setRows(const std::vector<std::u16string>& rows);
-    void setClickHandler(std::function<void()> handler) override { click_ = std::move(handler); }
+    void setClickHandler(std::function<void()> handler) override
+    {
+        core_.setClickHandler(std::move(handler));
+    }
 
-    [[nodiscard]] Index ListIndex() const override;
-    [[nodiscard]] std::u16string List(Index row) const override;
+    [[nodiscard]] Index ListIndex() const override { return core_.selected(); }
+    [[nodiscard]] std::u16string List(Index row) const override { return core_.row(row); }
 
 protected:
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void press(LPARAM at);
-    bool key(WPARAM key);
-    void typed(wchar_t character);
-    void pickRow(int row);
-    void raiseClick();
-    [[nodiscard]] int count() const;
+    void showSelected(int row) override;
+    void showRow(int row) override;
+    void takeFocus() override;
+    [[nodiscard]] ListMetrics metrics() const override;
+    // True when the core took the mouse message.
+    bool mouse(UINT message, WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] int rowAt(LPARAM at) const;
 
-    Session& session_;
-    std::function<void()> click_;
-    // What the rows say, for the typed characters.
-    std::vector<std::u16string> rows_;
+    ListBoxCore core_;
 };
+
+// Whether a mouse message comes from a touch or a pen, as Windows marks the
+// messages it makes of them, in their extra information.
+[[nodiscard]] bool fromTouch(LPARAM extraInfo);
 
 } // namespace win32
 } // namespace rt

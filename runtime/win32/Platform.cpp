@@ -1,11 +1,17 @@
 #include "Platform.h"
 
+#include "FormWindow.h"
 #include "WideText.h"
 
 #include <string>
 #include <windows.h>
 
 namespace rt::platform {
+
+std::unique_ptr<PlatformForm> makeForm(Session& session, const FormDefinition& definition)
+{
+    return std::make_unique<win32::FormWindow>(session, definition);
+}
 
 void showErrorMessage(std::u16string_view title, std::u16string_view message)
 {

@@ -4,7 +4,7 @@
 #include "FormWindow.h"
 #include "Session.h"
 #include "Startup.h"
-#include "Utf8.h"
+#include "Windows1251.h"
 
 #include <commctrl.h>
 #include <string>
@@ -17,7 +17,7 @@ namespace {
 // No IsDialogMessage: it would close the window on Escape in a multi-line
 // edit box and take Enter from the focused control. The form moves the focus
 // on Tab itself.
-int runMessageLoop(FormWindow& window)
+int runMessageLoop(win32::FormWindow& window)
 {
     MSG message {};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -38,13 +38,13 @@ int ThunRTMain(const ProjectDescription& project)
     INITCOMMONCONTROLSEX controls { sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&controls);
 
-    Session session(fromUtf8(project.name));
+    Session session(windows1251::decode(project.name));
     const std::unique_ptr<Form> form = loadStartupForm(session, project);
     if (!form) {
         return session.endStatus().value_or(kErrorExitStatus);
     }
     form->showForm();
-    const int status = runMessageLoop(form->window());
+    const int status = runMessageLoop(static_cast<win32::FormWindow&>(form->window()));
     return session.endStatus().value_or(status);
 }
 

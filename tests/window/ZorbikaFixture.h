@@ -25,7 +25,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     }
 
-    rt::FormWindow& window() { return rt::widgetOf(form); }
+    rt::qt::FormWindow& window() { return rt::widgetOf(form); }
     rt::TextBoxWidget& composition()
     {
         return rt::widgetOf(form.Text1.Item(names::kCompositionBox));

@@ -47,5 +47,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void exact_text_report()
 
 int main()
 {
-    return rt::ThunRTMain({ .name = "Проба", .version = "1.00", .createStartupForm = &reporting });
+    return rt::ThunRTMain({ .name = rt::windows1251::view(sample::kCaption),
+        .version = "1.00",
+        .createStartupForm = &reporting });
 }

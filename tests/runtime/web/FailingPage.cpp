@@ -35,5 +35,7 @@ std::unique_ptr<rt::Form> failing(rt::Session& session)
 
 int main()
 {
-    return rt::ThunRTMain({ .name = "Проба", .version = "1.00", .createStartupForm = &failing });
+    return rt::ThunRTMain({ .name = rt::windows1251::view(sample::kCaption),
+        .version = "1.00",
+        .createStartupForm = &failing });
 }

@@ -56,7 +56,7 @@ TEST_F(FormWindow, TabVisitsTheVisibleControlsInTabOrder)
     EXPECT_EQ(GetFocus(), boxWindow());
     const auto tab = [&] {
         const MSG message { GetFocus(), WM_KEYDOWN, VK_TAB, 1, 0, {} };
-        EXPECT_TRUE(form.window().navigate(message));
+        EXPECT_TRUE(rt::windowOf(form).navigate(message));
     };
     tab();
     EXPECT_EQ(GetFocus(), listWindow());
@@ -70,7 +70,7 @@ TEST_F(FormWindow, TabVisitsTheVisibleControlsInTabOrder)
     EXPECT_TRUE(picks.empty()) << "tabbing into the list picks nothing";
 
     const MSG other { window, WM_KEYDOWN, 'A', 1, 0, {} };
-    EXPECT_FALSE(form.window().navigate(other));
+    EXPECT_FALSE(rt::windowOf(form).navigate(other));
 }
 
 TEST_F(FormWindow, EnterAndSpaceClickAFocusedButton)
@@ -104,7 +104,8 @@ std::unique_ptr<rt::Form> closedAtOnce(rt::Session& session)
 TEST(StartFunction, AnErrorInLoadIsReportedAndEndsTheRunWithStatusOne)
 {
     const testing_support::MessageBoxAnswerer answerer;
-    const rt::ProjectDescription project { .name = "Проба", .createStartupForm = &failingLoad };
+    const rt::ProjectDescription project { .name = rt::windows1251::view(sample::kCaption),
+        .createStartupForm = &failingLoad };
     EXPECT_EQ(rt::ThunRTMain(project), rt::kErrorExitStatus);
     EXPECT_EQ(answerer.seen(),
         (std::vector<testing_support::Message> { { u"Проба", rt::RuntimeError(381).message() } }));
@@ -113,7 +114,8 @@ TEST(StartFunction, AnErrorInLoadIsReportedAndEndsTheRunWithStatusOne)
 
 TEST(StartFunction, ClosingTheFormEndsWithStatusZero)
 {
-    const rt::ProjectDescription project { .name = "Проба", .createStartupForm = &closedAtOnce };
+    const rt::ProjectDescription project { .name = rt::windows1251::view(sample::kCaption),
+        .createStartupForm = &closedAtOnce };
     EXPECT_EQ(rt::ThunRTMain(project), 0);
 }
 

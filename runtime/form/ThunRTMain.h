@@ -10,7 +10,8 @@ class Session;
 
 // What the start function needs to know of a program.
 struct ProjectDescription {
-    // The application's name: the title of its message boxes.
+    // The application's name, in Windows-1251 as the definition's texts:
+    // the title of its message boxes.
     std::string_view name {};
     // Shown as major.minor, for instance "1.00".
     std::string_view version {};

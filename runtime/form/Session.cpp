@@ -1,6 +1,6 @@
 #include "Session.h"
 
-#include "Form.h"
+#include "DefinitionError.h"
 #include "Platform.h"
 #include "RuntimeError.h"
 

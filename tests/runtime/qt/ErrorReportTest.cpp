@@ -96,7 +96,7 @@ std::unique_ptr<rt::Form> failingToBeCreated(rt::Session& /*session*/)
 std::unique_ptr<rt::Form> closedByTheUser(rt::Session& session)
 {
     auto form = std::make_unique<rt::Form>(session, sample::kForm);
-    QTimer::singleShot(0, &form->window(), &QWidget::close);
+    QTimer::singleShot(0, &rt::widgetOf(*form), &QWidget::close);
     return form;
 }
 

@@ -22,6 +22,12 @@ struct ListKeyCode {
 // `codes`; Other when it is none of them.
 [[nodiscard]] ListKey listKeyOf(int code, std::span<const ListKeyCode> codes);
 
+// The height of a list's view and of one row, in the same units.
+struct ListMetrics {
+    int viewHeight = 0;
+    int rowHeight = 1;
+};
+
 // What a list box holds and shows when a key reaches it.
 struct ListState {
     int count = 0;

@@ -1,7 +1,6 @@
 #include "Form.h"
 
-// Each platform's folder has its own FormWindow.
-#include "FormWindow.h"
+#include "Platform.h"
 #include "Session.h"
 
 #include <string>
@@ -23,7 +22,7 @@ std::string quoted(std::string_view name)
 Form::Form(Session& session, const FormDefinition& definition)
     : session_(session)
     , definition_(definition)
-    , window_(std::make_unique<FormWindow>(session, definition))
+    , window_(platform::makeForm(session, definition))
 {
     entries_.reserve(definition.controls.size());
     for (std::size_t i = 0; i < definition.controls.size(); ++i) {

@@ -18,7 +18,7 @@ protected:
 
 TEST_F(Form, BuildsItsControlsWithTheirDecodedContents)
 {
-    EXPECT_EQ(form.window().windowTitle(), QString::fromUtf8("Проба"));
+    EXPECT_EQ(rt::widgetOf(form).windowTitle(), QString::fromUtf8("Проба"));
     EXPECT_EQ(form.array(sample::Text1).Item(0).Text(), u"Здравей\r\nсвят\r\n");
     const auto& list = form.control(sample::List1);
     EXPECT_EQ(list.List(0), u"х");
@@ -31,7 +31,7 @@ TEST_F(Form, BuildsItsControlsWithTheirDecodedContents)
 
 TEST_F(Form, PlacesControlsInPixelsFromTwips)
 {
-    EXPECT_EQ(form.window().size(), QSize(300, 200));
+    EXPECT_EQ(rt::widgetOf(form).size(), QSize(300, 200));
     EXPECT_EQ(rt::widgetOf(form.control(sample::List1)).geometry(), QRect(10, 10, 80, 100));
     EXPECT_EQ(
         rt::widgetOf(form.array(sample::Command1).Item(1)).geometry(), QRect(100, 10, 100, 25));
@@ -87,7 +87,7 @@ TEST_F(Form, RaisesLoadOnlyWhenAsked)
 TEST_F(Form, ShowsWithTheFocusOnTheFirstOfTheTabOrder)
 {
     form.showForm();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form.window()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&rt::widgetOf(form)));
     auto& text = rt::widgetOf(form.array(sample::Text1).Item(0));
     auto& list = rt::widgetOf(form.control(sample::List1));
     auto& button = rt::widgetOf(form.array(sample::Command1).Item(1));

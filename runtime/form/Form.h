@@ -3,25 +3,18 @@
 #include "Control.h"
 #include "ControlArray.h"
 #include "ControlName.h"
+#include "DefinitionError.h"
 #include "FormDefinition.h"
+#include "PlatformForm.h"
 
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string_view>
 #include <vector>
 
 namespace rt {
 
-class FormWindow;
 class Session;
-
-// A form's code names a control its definition lacks, or takes one for
-// another kind: a fault of the program, not of the user's input.
-class DefinitionError : public std::logic_error {
-public:
-    using std::logic_error::logic_error;
-};
 
 // A form built from its definition: its window and every control with its
 // contents, place and tab order, made at once and kept for the form's life.
@@ -68,9 +61,10 @@ public:
     // Shows the form with the focus on the first control of the tab order.
     void showForm();
 
+    // The session that raises its events; a whole run's tests make its writes fail.
     [[nodiscard]] Session& session() const { return session_; }
     // The platform's window, for the platform's own code and its tests.
-    [[nodiscard]] FormWindow& window() const { return *window_; }
+    [[nodiscard]] PlatformForm& window() const { return *window_; }
 
 private:
     struct Entry {
@@ -84,7 +78,7 @@ private:
 
     Session& session_;
     const FormDefinition& definition_;
-    std::unique_ptr<FormWindow> window_;
+    std::unique_ptr<PlatformForm> window_;
     // In definition order.
     std::vector<Entry> entries_;
     std::function<void()> load_;
