@@ -3,6 +3,7 @@
 #include "QtKeys.h"
 #include "Session.h"
 #include "TextAppend.h"
+#include "TextBoxKeys.h"
 #include "TouchScroll.h"
 
 #include <QApplication>
@@ -166,28 +167,39 @@ void TextBoxWidget::contextMenuEvent(QContextMenuEvent* event)
 
 void TextBoxWidget::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
-        if (const auto command
-            = historyCommandOf(static_cast<char16_t>(event->key()), modifiersOf(*event))) {
-            step(*command);
-            event->accept();
-            return;
-        }
-    }
-    // Shift+Enter would insert a line separator of Qt's own; every Enter that
-    // breaks the line is a plain one here.
+    TextKey which = TextKey::Other;
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (!enterBreaksLine(modifiersOf(*event))) {
-            event->ignore();
-            return;
-        }
+        which = TextKey::Enter;
+    } else if (event->key() == Qt::Key_Escape) {
+        which = TextKey::Escape;
+    } else if (event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
+        which = textKeyOfLetter(static_cast<char16_t>(event->key()));
+    }
+    const TextCommand command = textCommandOf(which, modifiersOf(*event));
+    switch (command) {
+    case TextCommand::NewLine: {
+        // Shift+Enter would insert a line separator of Qt's own; every Enter
+        // that breaks the line is a plain one here.
         QKeyEvent plain(event->type(), event->key(), Qt::NoModifier, event->text(),
             event->isAutoRepeat(), static_cast<quint16>(event->count()));
         QPlainTextEdit::keyPressEvent(&plain);
         event->setAccepted(plain.isAccepted());
         return;
     }
-    QPlainTextEdit::keyPressEvent(event);
+    case TextCommand::Swallow:
+        // Left to the form, which has F11 and Escape.
+        event->ignore();
+        return;
+    case TextCommand::Undo:
+    case TextCommand::Redo:
+        step(command == TextCommand::Undo ? HistoryCommand::Undo : HistoryCommand::Redo);
+        event->accept();
+        return;
+    default:
+        // Qt's box selects all and pastes itself; its document's change is
+        // followed like typing.
+        QPlainTextEdit::keyPressEvent(event);
+    }
 }
 
 void TextBoxWidget::followDocumentChange(int position, int /*removed*/, int added)

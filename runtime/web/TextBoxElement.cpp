@@ -5,6 +5,7 @@
 #include "LineBreaks.h"
 #include "Session.h"
 #include "TextAppend.h"
+#include "TextBoxKeys.h"
 
 #include <algorithm>
 #include <array>
@@ -86,25 +87,38 @@ void TextBoxElement::step(HistoryCommand command)
 
 bool TextBoxElement::key(std::u16string_view name, const Modifiers& modifiers)
 {
-    if (name.size() == 1) {
-        if (const auto command = historyCommandOf(name[0], modifiers)) {
-            session_.raiseEvent([&] { step(*command); });
-            return true;
+    TextKey which = TextKey::Other;
+    if (name == u"Enter") {
+        which = TextKey::Enter;
+    } else if (name == u"Escape") {
+        which = TextKey::Escape;
+    } else if (name.size() == 1) {
+        which = textKeyOfLetter(name[0]);
+    }
+    const TextCommand command = textCommandOf(which, modifiers);
+    switch (command) {
+    case TextCommand::NewLine: {
+        // Plain Enter is the text area's own.
+        if (!modifiers.shift && !modifiers.ctrl) {
+            return false;
         }
-    }
-    if (name != u"Enter") {
-        return false;
-    }
-    if (!enterBreaksLine(modifiers)) {
+        const std::u16string line = exact_.displayOf(kCrLf);
+        rt_dom_insert(id(), line.data(), static_cast<int>(line.size()));
         return true;
     }
-    // Plain Enter is the text area's own.
-    if (!modifiers.shift && !modifiers.ctrl) {
+    case TextCommand::Swallow:
+        return true;
+    case TextCommand::Undo:
+    case TextCommand::Redo: {
+        const HistoryCommand history
+            = command == TextCommand::Undo ? HistoryCommand::Undo : HistoryCommand::Redo;
+        session_.raiseEvent([&] { step(history); });
+        return true;
+    }
+    default:
+        // The text area selects all and pastes (below) itself.
         return false;
     }
-    const std::u16string line = exact_.displayOf(kCrLf);
-    rt_dom_insert(id(), line.data(), static_cast<int>(line.size()));
-    return true;
 }
 
 ExactText::Edit TextBoxElement::editOf(std::u16string_view inputType) const

@@ -5,6 +5,7 @@
 #include "LineBreaks.h"
 #include "Session.h"
 #include "TextAppend.h"
+#include "TextBoxKeys.h"
 #include "WideText.h"
 
 namespace rt::win32 {
@@ -207,46 +208,75 @@ void TextBoxWindow::paste()
 
 std::optional<LRESULT> TextBoxWindow::keyDown(WPARAM key)
 {
-    // Escape would close a dialog around a multi-line edit box; this box
-    // keeps the child's text.
+    // The keys that type no character; the others come as characters.
+    TextKey which = TextKey::Other;
     if (key == VK_ESCAPE) {
-        return 0;
+        which = TextKey::Escape;
+    } else if (key == VK_INSERT) {
+        which = TextKey::Insert;
     }
-    if (key == 'A' && keyHeld(VK_CONTROL) && !keyHeld(VK_MENU)) {
-        SendMessageW(handle(), EM_SETSEL, 0, -1);
-        return 0;
-    }
-    if (key == VK_INSERT && keyHeld(VK_SHIFT) && !keyHeld(VK_CONTROL)) {
-        paste();
-        return 0;
-    }
-    return std::nullopt;
+    return run(textCommandOf(which, heldModifiers()));
 }
 
 std::optional<LRESULT> TextBoxWindow::character(wchar_t c)
 {
+    Modifiers modifiers = heldModifiers();
+    TextKey which = TextKey::Other;
     switch (c) {
+    case L'\n': // Ctrl+Enter
+        modifiers.ctrl = true;
+        which = TextKey::Enter;
+        break;
     case L'\r':
-    case L'\n':
-        if (!readOnly() && enterBreaksLine(heldModifiers())) {
-            replaceSelection(std::u16string(kCrLf), true);
-        }
-        return 0;
+        which = TextKey::Enter;
+        break;
     case kEscape:
+        which = TextKey::Escape;
+        break;
     case kCtrlA:
-        return 0;
     case kCtrlV:
-        paste();
-        return 0;
     case kCtrlY:
     case kCtrlZ:
-        if (const auto command = historyCommandOf(c == kCtrlY ? u'y' : u'z', heldModifiers())) {
-            step(*command);
-        }
-        return 0;
+        // The character of a letter held with Ctrl.
+        modifiers.ctrl = true;
+        which = c == kCtrlA ? TextKey::A
+            : c == kCtrlV   ? TextKey::V
+            : c == kCtrlY   ? TextKey::Y
+                            : TextKey::Z;
+        break;
     default:
         return std::nullopt;
     }
+    // A control character the box has no use for types nothing either.
+    return run(textCommandOf(which, modifiers)).value_or(0);
+}
+
+std::optional<LRESULT> TextBoxWindow::run(TextCommand command)
+{
+    switch (command) {
+    case TextCommand::None:
+        return std::nullopt;
+    case TextCommand::Swallow:
+        break;
+    case TextCommand::NewLine:
+        if (!readOnly()) {
+            replaceSelection(std::u16string(kCrLf), true);
+        }
+        break;
+    case TextCommand::SelectAll:
+        SendMessageW(handle(), EM_SETSEL, 0, -1);
+        break;
+    case TextCommand::Paste:
+        paste();
+        break;
+    case TextCommand::Undo:
+        step(HistoryCommand::Undo);
+        break;
+    case TextCommand::Redo:
+        step(HistoryCommand::Redo);
+        break;
+    }
+    return 0;
 }
 
 LRESULT TextBoxWindow::message(UINT message, WPARAM wParam, LPARAM lParam)

@@ -2,6 +2,7 @@
 
 #include "ChildWindow.h"
 #include "TextBox.h"
+#include "TextBoxKeys.h"
 #include "TextHistory.h"
 
 #include <optional>
@@ -43,6 +44,9 @@ private:
     // it on to the edit box.
     [[nodiscard]] std::optional<LRESULT> keyDown(WPARAM key);
     [[nodiscard]] std::optional<LRESULT> character(wchar_t c);
+    // Does what the text box's rules say of a key; none leaves the key to
+    // the edit box.
+    [[nodiscard]] std::optional<LRESULT> run(TextCommand command);
 
     Session& session_;
     mutable std::optional<std::u16string> known_;

@@ -4,6 +4,7 @@
 #include "TextHistory.h"
 
 #include "ExactText.h"
+#include "TextBoxKeys.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -205,6 +206,47 @@ TEST(TextHistory, AnExactTextTakesItsChangesBackPairsAndAll)
     EXPECT_EQ(area.displayPosition(7), 5U);
     EXPECT_EQ(area.displayPosition(1), 1U);
     EXPECT_EQ(area.displayPosition(3), 2U);
+}
+
+TEST(TextBoxKeys, EachKeyWithItsModifiersDoesWhatTheBoxSays)
+{
+    using rt::TextCommand;
+    using rt::TextKey;
+    struct Case {
+        TextKey key;
+        rt::Modifiers modifiers;
+        TextCommand expected;
+    };
+    const std::vector<Case> cases {
+        { TextKey::Enter, {}, TextCommand::NewLine },
+        { TextKey::Enter, { .shift = true }, TextCommand::NewLine },
+        { TextKey::Enter, { .ctrl = true }, TextCommand::NewLine },
+        { TextKey::Enter, { .alt = true }, TextCommand::Swallow },
+        { TextKey::Enter, { .meta = true }, TextCommand::Swallow },
+        { TextKey::Escape, {}, TextCommand::Swallow },
+        { TextKey::Escape, { .shift = true }, TextCommand::Swallow },
+        { TextKey::A, { .ctrl = true }, TextCommand::SelectAll },
+        { TextKey::A, { .shift = true, .ctrl = true }, TextCommand::SelectAll },
+        { TextKey::A, { .ctrl = true, .alt = true }, TextCommand::None },
+        { TextKey::A, {}, TextCommand::None },
+        { TextKey::V, { .ctrl = true }, TextCommand::Paste },
+        { TextKey::V, { .ctrl = true, .meta = true }, TextCommand::None },
+        { TextKey::Insert, { .shift = true }, TextCommand::Paste },
+        { TextKey::Insert, { .shift = true, .ctrl = true }, TextCommand::None },
+        { TextKey::Insert, {}, TextCommand::None },
+        { TextKey::Z, { .ctrl = true }, TextCommand::Undo },
+        { TextKey::Z, { .shift = true, .ctrl = true }, TextCommand::Redo },
+        { TextKey::Y, { .ctrl = true }, TextCommand::Redo },
+        { TextKey::Z, {}, TextCommand::None },
+        { TextKey::Other, { .ctrl = true }, TextCommand::None },
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(rt::textCommandOf(cases[i].key, cases[i].modifiers), cases[i].expected)
+            << "case " << i;
+    }
+    EXPECT_EQ(rt::textKeyOfLetter(u'Z'), TextKey::Z);
+    EXPECT_EQ(rt::textKeyOfLetter(u'a'), TextKey::A);
+    EXPECT_EQ(rt::textKeyOfLetter(u'я'), TextKey::Other);
 }
 
 } // namespace

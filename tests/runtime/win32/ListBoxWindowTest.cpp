@@ -48,6 +48,42 @@ TEST_F(ListBoxMouse, ADragPicksOnlyThePressedRowAndOtherButtonsNothing)
     EXPECT_EQ(list.ListIndex(), 0);
 }
 
+// The mouse messages Windows makes of a finger's touch, marked as a touch's.
+class ListBoxTouch : public SampleWindow {
+protected:
+    void touch(UINT message, WPARAM held, LPARAM at) const
+    {
+        SetMessageExtraInfo(kFromTouch);
+        SendMessageW(listWindow(), message, held, at);
+        SetMessageExtraInfo(0);
+    }
+
+    static constexpr LPARAM kFromTouch = 0xFF515780;
+};
+
+TEST_F(ListBoxTouch, AFingerPicksAtItsLiftAndAFingerThatMovedPicksNothing)
+{
+    const LPARAM row1 = centreOfRow(1);
+    touch(WM_LBUTTONDOWN, MK_LBUTTON, row1);
+    EXPECT_TRUE(picks.empty()) << "a finger waits for its lift";
+    touch(WM_LBUTTONUP, 0, row1);
+    EXPECT_EQ(picks, (std::vector<rt::Index> { 1 }));
+
+    touch(WM_LBUTTONDOWN, MK_LBUTTON, centreOfRow(0));
+    touch(WM_MOUSEMOVE, MK_LBUTTON, centreOfRow(1));
+    touch(WM_LBUTTONUP, 0, centreOfRow(1));
+    EXPECT_EQ(picks, (std::vector<rt::Index> { 1 })) << "a swipe picks nothing";
+
+    // A quick double tap: the second press comes as a double-click.
+    touch(WM_LBUTTONDOWN, MK_LBUTTON, centreOfRow(0));
+    touch(WM_LBUTTONUP, 0, centreOfRow(0));
+    touch(WM_LBUTTONDBLCLK, MK_LBUTTON, centreOfRow(0));
+    touch(WM_LBUTTONUP, 0, centreOfRow(0));
+    EXPECT_EQ(picks, (std::vector<rt::Index> { 1, 0, 0 }));
+    EXPECT_FALSE(rt::win32::fromTouch(0)) << "the mouse's own messages";
+    EXPECT_TRUE(rt::win32::fromTouch(kFromTouch));
+}
+
 TEST_F(ListBoxKeyboard, ArrowsHomeAndEndPickWhereTheyLandEnterPicksAgain)
 {
     SetFocus(listWindow());
