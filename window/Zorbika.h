@@ -8,24 +8,8 @@
 // the controls once and wires the events to the board. Input flows one way:
 // the runtime raises Load of the form, Click of List1 or Click of a Command1
 // element; the board's handler reads and writes the controls through the
-// four operations this class lends it.
-//
-// Names. The form definition comes from a Visual Basic form, and its names
-// stay as the form gave them, so that the code reads against it:
-// - Text1 is the composition box, List1 the list of characters, Command1
-//   the array of the three buttons (Item 0 "Интервал", 1 "Нов ред",
-//   2 "Изчисти") and Label1 the array of the labels;
-// - Form_Load is the form's Load event, List1_Click and Command1_Click the
-//   Click events of the list and of the buttons;
-// - FirstPickDone tells whether the first pick has wiped the instruction
-//   text yet;
-// - ThunRTMain is the runtime's start function, named after the Visual
-//   Basic runtime's own;
-// - lengths are in twips, 1/1440 inch, as in the form (15 to a pixel at
-//   96 dpi);
-// - a run-time error carries its Visual Basic number, such as 340 (an
-//   element of a control array that does not exist) or 381 (a list index
-//   out of range).
+// four operations this class lends it. Its names (Text1, List1_Click, ...)
+// are explained in board/Board.h.
 
 #include "Board.h"
 #include "BoardControls.h"

@@ -17,9 +17,14 @@ std::vector<std::size_t> tabOrder(const FormDefinition& form)
     return order;
 }
 
-bool isTabStop(ControlKind kind, bool visible, bool enabled)
+std::vector<std::size_t> tabStops(const FormDefinition& form)
 {
-    return kind != ControlKind::Label && visible && enabled;
+    std::vector<std::size_t> stops = tabOrder(form);
+    std::erase_if(stops, [&form](std::size_t which) {
+        const ControlDefinition& control = form.controls[which];
+        return control.kind == ControlKind::Label || !control.visible;
+    });
+    return stops;
 }
 
 std::size_t nextTabStop(std::size_t count, std::optional<std::size_t> current, bool backwards)

@@ -14,9 +14,10 @@ namespace rt {
 // index, and in the definition's order where two share one.
 [[nodiscard]] std::vector<std::size_t> tabOrder(const FormDefinition& form);
 
-// Whether a control of `kind` takes the focus from Tab: any but a label,
-// while it is shown and enabled.
-[[nodiscard]] bool isTabStop(ControlKind kind, bool visible, bool enabled);
+// The controls that Tab visits, in tab order, as positions in the
+// definition's list: every shown control but a label. No code shows or
+// hides a control after the definition, so the definition tells.
+[[nodiscard]] std::vector<std::size_t> tabStops(const FormDefinition& form);
 
 // Whether a control of `kind` has a context menu of its own: a text box
 // alone, as in a native window.

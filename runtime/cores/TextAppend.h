@@ -11,6 +11,11 @@ struct Selection {
     std::size_t end = 0;
 };
 
+// Where a whole write of the program leaves a text box, as a native box
+// does with a new text: the caret at the start, nothing selected, and the
+// view at the top.
+inline constexpr Selection kAfterWholeWrite {};
+
 // Whether the caret follows an append that the program makes to a display of
 // `oldLength` characters, to the new end, with the view scrolled there: only a
 // caret at the end with nothing selected does. Any other selection, one that

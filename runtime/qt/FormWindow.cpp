@@ -83,7 +83,7 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     : QWidget(nullptr, windowFlagsOf(definition))
     , definition_(definition)
     , controls_(definition.controls.size(), nullptr)
-    , tabOrder_(tabOrder(definition))
+    , tabStops_(rt::tabStops(definition))
     , fit_(fitAt(kStandardDpi, definition.clientWidth, definition.clientHeight))
 {
     static const bool accessibleFormsKnown = [] {
@@ -126,12 +126,8 @@ QWidget* FormWindow::widget(std::size_t which) const
 std::vector<QWidget*> FormWindow::tabStops() const
 {
     std::vector<QWidget*> stops;
-    for (const std::size_t which : tabOrder_) {
-        QWidget* control = widget(which);
-        if (isTabStop(definition_.controls[which].kind, control->isVisibleTo(this),
-                control->isEnabled())) {
-            stops.push_back(control);
-        }
+    for (const std::size_t which : tabStops_) {
+        stops.push_back(widget(which));
     }
     return stops;
 }

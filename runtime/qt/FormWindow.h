@@ -47,7 +47,8 @@ private:
     const FormDefinition& definition_;
     // In definition order; Qt's parenthood owns them.
     std::vector<Control*> controls_;
-    std::vector<std::size_t> tabOrder_;
+    // Positions in controls_.
+    std::vector<std::size_t> tabStops_;
     FormFit fit_;
 };
 

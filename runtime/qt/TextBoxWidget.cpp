@@ -79,7 +79,7 @@ TextBoxWidget::TextBoxWidget(Session& session, const std::u16string& text, QWidg
     : TextBoxWidget(session, parent)
 {
     const OwnWrite own(writing_);
-    setPlainText(QString::fromStdU16String(exact_.assign(text)));
+    wholeWrite(text);
 }
 
 std::u16string TextBoxWidget::Text() const
@@ -123,7 +123,17 @@ void TextBoxWidget::SetText(const std::u16string& text)
         verticalScrollBar()->setValue(scrolled);
         return;
     }
+    wholeWrite(text);
+}
+
+void TextBoxWidget::wholeWrite(const std::u16string& text)
+{
     setPlainText(QString::fromStdU16String(exact_.assign(text)));
+    QTextCursor cursor(document());
+    cursor.setPosition(static_cast<int>(kAfterWholeWrite.start));
+    cursor.setPosition(static_cast<int>(kAfterWholeWrite.end), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
 
 void TextBoxWidget::step(HistoryCommand command)

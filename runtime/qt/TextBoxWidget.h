@@ -29,6 +29,8 @@ protected:
 
 private:
     void followDocumentChange(int position, int removed, int added);
+    // Shows `text` as a new whole text.
+    void wholeWrite(const std::u16string& text);
     // Takes a step of the history back, or makes it again; the document's
     // own history is off, since it would hold the program's appends too.
     void step(HistoryCommand command);

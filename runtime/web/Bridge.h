@@ -17,7 +17,7 @@ void rt_dom_style(
     int id, const char16_t* property, int propertyLength, const char16_t* value, int valueLength);
 void rt_dom_attribute(
     int id, const char16_t* name, int nameLength, const char16_t* value, int valueLength);
-// The text the element shows; a text area's from its start.
+// The text the element shows.
 void rt_dom_text(int id, const char16_t* text, int length);
 // The page's title, and its colour around the form.
 void rt_dom_page(
@@ -28,6 +28,9 @@ void rt_dom_append(
     int id, const char16_t* text, int length, int oldLength, int follows, int command);
 // Inserts at the selection as the user's typing.
 void rt_dom_insert(int id, const char16_t* text, int length);
+// Selects the text area's characters [start, end); with `top`, shows its
+// first line.
+void rt_dom_select_text(int id, int start, int end, int top);
 // Puts `text` in place of the text area's characters [from, to), the caret
 // after it; scrolls to the end if `showEnd`.
 void rt_dom_replace(int id, const char16_t* text, int length, int from, int to, int showEnd);

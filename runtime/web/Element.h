@@ -134,7 +134,7 @@ public:
     void place(const PixelRect& place) const;
     void style(std::u16string_view property, std::u16string_view value) const;
     void attribute(std::u16string_view name, std::u16string_view value) const;
-    // The text the element shows; a text area shows it from its start.
+    // The text the element shows.
     void showText(std::u16string_view text) const;
     void show(bool shown) const;
     void focus() const;

@@ -170,12 +170,8 @@ void FormWindow::showForm()
 std::vector<const web::Element*> FormWindow::tabStops() const
 {
     std::vector<const web::Element*> stops;
-    // No code shows or hides a control after the definition.
-    for (const std::size_t which : tabOrder_) {
-        const ControlDefinition& control = definition_.controls[which];
-        if (isTabStop(control.kind, control.visible, true)) {
-            stops.push_back(children_[which].get());
-        }
+    for (const std::size_t which : rt::tabStops(definition_)) {
+        stops.push_back(children_[which].get());
     }
     return stops;
 }

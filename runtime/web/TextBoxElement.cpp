@@ -35,7 +35,14 @@ TextBoxElement::TextBoxElement(Session& session, const Element& form, const std:
     , session_(session)
     , exact_(DisplayedBreaks {})
 {
-    showText(exact_.assign(text));
+    wholeWrite(text);
+}
+
+void TextBoxElement::wholeWrite(std::u16string text)
+{
+    showText(exact_.assign(std::move(text)));
+    rt_dom_select_text(
+        id(), static_cast<int>(kAfterWholeWrite.start), static_cast<int>(kAfterWholeWrite.end), 1);
 }
 
 std::u16string TextBoxElement::Text() const
@@ -69,7 +76,7 @@ void TextBoxElement::SetText(const std::u16string& text)
         history_.programWrote();
         return;
     }
-    showText(exact_.assign(text));
+    wholeWrite(text);
     history_.programWrote();
 }
 

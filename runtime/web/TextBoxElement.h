@@ -33,6 +33,8 @@ private:
     [[nodiscard]] Selection selection(bool beforeEdit, std::size_t length) const;
     // True when the key is taken: the page does nothing more with it.
     [[nodiscard]] bool key(std::u16string_view name, const Modifiers& modifiers);
+    // Shows `text` as a new whole text.
+    void wholeWrite(std::u16string text);
     // Takes a step of the history back, or makes it again, in the text area
     // too; the text area's own history also holds the program's appends.
     void step(HistoryCommand command);

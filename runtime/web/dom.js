@@ -325,10 +325,17 @@
     var text = rtDom.text(pointer, length);
     if (element.tagName === 'TEXTAREA') {
       element.value = text;
-      element.setSelectionRange(0, 0);
-      element.scrollTop = 0;
     } else {
       element.textContent = text;
+    }
+  },
+
+  rt_dom_select_text__deps: ['$rtDom'],
+  rt_dom_select_text: function (id, start, end, top) {
+    var area = rtDom.elements[id];
+    area.setSelectionRange(start, end);
+    if (top) {
+      area.scrollTop = 0;
     }
   },
 

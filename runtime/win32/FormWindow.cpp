@@ -140,6 +140,7 @@ FormWindow::FormWindow(Session& session, const FormDefinition& definition)
     : definition_(definition)
     , children_(definition.controls.size())
     , tabOrder_(tabOrder(definition))
+    , tabStops_(rt::tabStops(definition))
 {
     const std::u16string className = registerClass(definition, &procedure);
     const std::u16string caption = decoded(definition.caption);
@@ -355,12 +356,8 @@ void FormWindow::showForm()
 std::vector<HWND> FormWindow::tabStops() const
 {
     std::vector<HWND> stops;
-    for (const std::size_t which : tabOrder_) {
-        const HWND control = children_[which]->handle();
-        if (isTabStop(definition_.controls[which].kind, IsWindowVisible(control) != FALSE,
-                IsWindowEnabled(control) != FALSE)) {
-            stops.push_back(control);
-        }
+    for (const std::size_t which : tabStops_) {
+        stops.push_back(children_[which]->handle());
     }
     return stops;
 }

@@ -82,6 +82,7 @@ private:
     std::vector<std::unique_ptr<win32::ChildWindow>> children_;
     // Positions in children_.
     std::vector<std::size_t> tabOrder_;
+    std::vector<std::size_t> tabStops_;
     HWND lastFocus_ = nullptr;
 };
 

@@ -115,8 +115,11 @@ void TextBoxWindow::SetText(const std::u16string& text)
         return;
     }
     known_.reset();
-    // The caret goes to the start and the undo buffer empties.
+    // The undo buffer empties.
     SetWindowTextW(handle(), wide(text));
+    SendMessageW(handle(), EM_SETSEL, static_cast<WPARAM>(kAfterWholeWrite.start),
+        static_cast<LPARAM>(kAfterWholeWrite.end));
+    SendMessageW(handle(), EM_SCROLLCARET, 0, 0);
     history_.programWrote();
 }
 

@@ -145,6 +145,12 @@ TEST(FormContents, TheTabOrderFollowsTheTabIndicesAndTheDefinitionOnTies)
     const rt::FormDefinition form { .controls = kControls };
     EXPECT_EQ(rt::tabOrder(form), (std::vector<std::size_t> { 3, 1, 0, 2 }));
     EXPECT_TRUE(rt::tabOrder(rt::FormDefinition {}).empty());
+    EXPECT_EQ(rt::tabStops(form), (std::vector<std::size_t> { 3, 1, 0 })) << "no label";
+    auto hidden = kControls;
+    hidden[1].visible = false;
+    EXPECT_EQ(rt::tabStops(rt::FormDefinition { .controls = hidden }),
+        (std::vector<std::size_t> { 3, 0 }))
+        << "no hidden control";
 }
 
 TEST(FormContents, TabGoesRoundTheStopsBothWays)
