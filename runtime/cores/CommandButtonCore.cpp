@@ -27,7 +27,7 @@ bool CommandButtonCore::key(ButtonKey key, bool autoRepeat)
 
 bool CommandButtonCore::pointer(PointerPhase phase, const PointerPress& press)
 {
-    if (taps_.follow(phase, press) != PointerPick::Tap) {
+    if (taps_.pointer(phase, press) != PointerPick::Tap) {
         return false;
     }
     clicked();

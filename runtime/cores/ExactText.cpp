@@ -210,7 +210,7 @@ ExactText::Edit ExactText::editAtSelection(
     return edit.oldEnd < before.end ? Edit { 0, displayLength(), newLength } : edit;
 }
 
-TextChange ExactText::follow(const Edit& edit, std::u16string_view now)
+TextChange ExactText::followEdit(const Edit& edit, std::u16string_view now)
 {
     const std::u16string before = displaySlice(edit.from, edit.oldEnd);
     std::size_t prefix = 0;

@@ -98,7 +98,7 @@ public:
     // what really differs changes, so that a display that reports more than
     // it changed leaves the CR LF pairs around the edit as they were. Returns
     // the change of the text.
-    TextChange follow(const Edit& edit, std::u16string_view now);
+    TextChange followEdit(const Edit& edit, std::u16string_view now);
 
     // The position in the text of a position in the display.
     [[nodiscard]] std::size_t textPosition(std::size_t displayPosition) const;

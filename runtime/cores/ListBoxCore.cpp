@@ -45,7 +45,7 @@ bool ListBoxCore::pointer(PointerPhase phase, const PointerPress& press, int row
     if (phase == PointerPhase::Down && press.kind == PointerKind::Finger && press.primary) {
         touchedRow_ = row;
     }
-    switch (taps_.follow(phase, press)) {
+    switch (taps_.pointer(phase, press)) {
     case PointerPick::Press:
         view_.takeFocus();
         if (isRow(row)) {

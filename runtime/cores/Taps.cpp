@@ -5,7 +5,7 @@
 
 namespace rt {
 
-PointerPick Taps::follow(PointerPhase phase, const PointerPress& press)
+PointerPick Taps::pointer(PointerPhase phase, const PointerPress& press)
 {
     const bool finger = press.kind == PointerKind::Finger;
     switch (phase) {

@@ -46,7 +46,7 @@ public:
     {
     }
 
-    [[nodiscard]] PointerPick follow(PointerPhase phase, const PointerPress& press);
+    [[nodiscard]] PointerPick pointer(PointerPhase phase, const PointerPress& press);
     // Whether the finger down now swipes: the content follows it.
     [[nodiscard]] bool swiping() const { return swiping_; }
     // Where the last touch went down, which a tap picks.

@@ -64,7 +64,7 @@ TextBoxWidget::TextBoxWidget(Session& session, QWidget* parent)
     new TouchScroll(
         *this, [this] { return fontMetrics().lineSpacing(); }, taps_,
         [this](PointerPhase phase, const PointerPress& press) {
-            if (taps_.follow(phase, press) == PointerPick::Tap) {
+            if (taps_.pointer(phase, press) == PointerPick::Tap) {
                 setFocus(Qt::MouseFocusReason);
                 setTextCursor(cursorForPosition(QPoint(taps_.downX(), taps_.downY())));
             }
@@ -225,7 +225,7 @@ void TextBoxWidget::followDocumentChange(int position, int /*removed*/, int adde
     range.setPosition(static_cast<int>(edit.from));
     range.setPosition(static_cast<int>(edit.newEnd), QTextCursor::KeepAnchor);
     const QString now = range.selectedText();
-    history_.userChanged(exact_.follow(edit, view(now)));
+    history_.userChanged(exact_.followEdit(edit, view(now)));
 }
 
 } // namespace rt

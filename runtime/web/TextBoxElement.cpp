@@ -140,7 +140,7 @@ ExactText::Edit TextBoxElement::editOf(std::u16string_view inputType) const
         selection(true, oldLength), selection(false, newLength).start, newLength);
 }
 
-void TextBoxElement::follow(std::u16string_view inputType)
+void TextBoxElement::followInput(std::u16string_view inputType)
 {
     const ExactText::Edit edit = editOf(inputType);
     const int length
@@ -149,7 +149,7 @@ void TextBoxElement::follow(std::u16string_view inputType)
     if (!now) {
         throw std::bad_alloc();
     }
-    history_.userChanged(exact_.follow(edit, *now));
+    history_.userChanged(exact_.followEdit(edit, *now));
 }
 
 void TextBoxElement::paste(std::u16string_view clipboard)
@@ -182,7 +182,7 @@ bool TextBoxElement::textEvent(Event type, std::u16string_view text, int modifie
     case Event::Input: {
         // The text is the page's buffer, which reading the value reuses.
         const std::u16string inputType(text);
-        session_.raiseEvent([&] { follow(inputType); });
+        session_.raiseEvent([&] { followInput(inputType); });
         return true;
     }
     case Event::Paste:

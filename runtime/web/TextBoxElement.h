@@ -41,7 +41,7 @@ private:
     // Where the user's edit of kind `inputType` lies; the whole text where
     // its kind does not tell.
     [[nodiscard]] ExactText::Edit editOf(std::u16string_view inputType) const;
-    void follow(std::u16string_view inputType);
+    void followInput(std::u16string_view inputType);
     void paste(std::u16string_view clipboard);
 
     Session& session_;

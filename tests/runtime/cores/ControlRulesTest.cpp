@@ -268,27 +268,27 @@ TEST(Taps, TheMouseMainButtonPressesAndOnlyTheFirstFingerLiftedUncancelledTaps)
         .kind = PointerKind::Finger, .pointer = 8, .primary = false
     };
     rt::Taps taps;
-    EXPECT_EQ(taps.follow(PointerPhase::Down, kMouse), PointerPick::Press);
-    EXPECT_EQ(taps.follow(PointerPhase::Up, kMouse), PointerPick::None);
-    EXPECT_EQ(taps.follow(PointerPhase::Down, kRight), PointerPick::None);
+    EXPECT_EQ(taps.pointer(PointerPhase::Down, kMouse), PointerPick::Press);
+    EXPECT_EQ(taps.pointer(PointerPhase::Up, kMouse), PointerPick::None);
+    EXPECT_EQ(taps.pointer(PointerPhase::Down, kRight), PointerPick::None);
     EXPECT_FALSE(taps.touchEnded());
 
-    EXPECT_EQ(taps.follow(PointerPhase::Down, kFinger), PointerPick::None);
-    EXPECT_EQ(taps.follow(PointerPhase::Up, kFinger), PointerPick::Tap);
+    EXPECT_EQ(taps.pointer(PointerPhase::Down, kFinger), PointerPick::None);
+    EXPECT_EQ(taps.pointer(PointerPhase::Up, kFinger), PointerPick::Tap);
     EXPECT_TRUE(taps.touchEnded());
     EXPECT_FALSE(taps.touchEnded());
-    EXPECT_EQ(taps.follow(PointerPhase::Up, kFinger), PointerPick::None);
+    EXPECT_EQ(taps.pointer(PointerPhase::Up, kFinger), PointerPick::None);
 
     // A swipe: the browser cancels the pointer to scroll.
-    EXPECT_EQ(taps.follow(PointerPhase::Down, kFinger), PointerPick::None);
-    EXPECT_EQ(taps.follow(PointerPhase::Cancel, kFinger), PointerPick::None);
-    EXPECT_EQ(taps.follow(PointerPhase::Up, kFinger), PointerPick::None);
+    EXPECT_EQ(taps.pointer(PointerPhase::Down, kFinger), PointerPick::None);
+    EXPECT_EQ(taps.pointer(PointerPhase::Cancel, kFinger), PointerPick::None);
+    EXPECT_EQ(taps.pointer(PointerPhase::Up, kFinger), PointerPick::None);
     EXPECT_FALSE(taps.touchEnded());
 
-    EXPECT_EQ(taps.follow(PointerPhase::Down, kSecondFinger), PointerPick::None);
-    EXPECT_EQ(taps.follow(PointerPhase::Up, kSecondFinger), PointerPick::None);
+    EXPECT_EQ(taps.pointer(PointerPhase::Down, kSecondFinger), PointerPick::None);
+    EXPECT_EQ(taps.pointer(PointerPhase::Up, kSecondFinger), PointerPick::None);
     // A press of another pointer between a finger's touch and its lift.
-    EXPECT_EQ(taps.follow(PointerPhase::Down, kFinger), PointerPick::None);
-    EXPECT_EQ(taps.follow(PointerPhase::Down, kMouse), PointerPick::Press);
-    EXPECT_EQ(taps.follow(PointerPhase::Up, kFinger), PointerPick::None);
+    EXPECT_EQ(taps.pointer(PointerPhase::Down, kFinger), PointerPick::None);
+    EXPECT_EQ(taps.pointer(PointerPhase::Down, kMouse), PointerPick::Press);
+    EXPECT_EQ(taps.pointer(PointerPhase::Up, kFinger), PointerPick::None);
 }

@@ -93,14 +93,14 @@ TEST(ExactText, AnEditReportedWiderThanItWasChangesOnlyWhatDiffers)
     ExactText area(kTextArea);
     area.assign(u"a\r\nb");
     // The display says all four characters were replaced; only x is new.
-    area.follow(area.editAt(0, 4, 4), u"a\nxb");
+    area.followEdit(area.editAt(0, 4, 4), u"a\nxb");
     EXPECT_EQ(area.text(), u"a\r\nxb") << "the pair before the edit stays a pair";
     // A report the lengths cannot match covers the whole display.
     const ExactText::Edit whole = area.editAt(3, 9, 5);
     EXPECT_EQ(whole.from, 0U);
     EXPECT_EQ(whole.oldEnd, 4U);
     EXPECT_EQ(whole.newEnd, 5U);
-    area.follow(whole, u"a\nxyb");
+    area.followEdit(whole, u"a\nxyb");
     EXPECT_EQ(area.text(), u"a\r\nxyb");
 }
 
@@ -129,7 +129,7 @@ TEST(ExactText, AnEditAtTheSelectionSpansWhatWasSelectedAndWhatCameIn)
         EXPECT_EQ(edit.oldEnd, c.edit.oldEnd) << c.what;
         EXPECT_EQ(edit.newEnd, c.edit.newEnd) << c.what;
     }
-    area.follow(area.editAtSelection({ 1, 4 }, 2, 3), u"x");
+    area.followEdit(area.editAtSelection({ 1, 4 }, 2, 3), u"x");
     EXPECT_EQ(area.text(), u"axd");
 }
 
