@@ -30,7 +30,6 @@ bool ListBoxCore::isRow(int row) const
 void ListBoxCore::select(int row)
 {
     selected_ = static_cast<Index>(row);
-    focusRow_ = row;
     view_.showSelected(row);
 }
 
@@ -71,7 +70,9 @@ bool ListBoxCore::key(ListKey key)
     const ListMetrics metrics = view_.metrics();
     const ListState state { .count = static_cast<int>(rows_.size()),
         .selected = selected_,
-        .focusRow = focusRow_,
+        // Until the first pick the focus frame stands on the first row; no
+        // pick takes the selection away again.
+        .focusRow = 0,
         .viewHeight = metrics.viewHeight,
         .rowHeight = metrics.rowHeight };
     const std::optional<ListKeyAction> action = actionOfKey(key, state);

@@ -85,8 +85,6 @@ private:
     std::vector<std::u16string> rows_;
     Taps taps_;
     Index selected_ = kNoSelection;
-    // Where a move starts while no row is selected.
-    int focusRow_ = 0;
     // The row the finger now down touched.
     int touchedRow_ = -1;
 };
