@@ -23,6 +23,7 @@ public:
     ListBoxView& operator=(const ListBoxView&) = delete;
     ListBoxView(ListBoxView&&) = delete;
     ListBoxView& operator=(ListBoxView&&) = delete;
+    virtual ~ListBoxView() = default;
 
     // Shows `row` selected, with the focus frame; called for every pick,
     // one of the row already shown selected too, which a screen reader
@@ -33,9 +34,6 @@ public:
     virtual void takeFocus() = 0;
     // The height of the view and of one row, in the same units.
     [[nodiscard]] virtual ListMetrics metrics() const = 0;
-
-protected:
-    ~ListBoxView() = default;
 };
 
 // Every rule of a list box, whatever draws it: its rows, its selection and

@@ -23,7 +23,7 @@ public:
         : text_(std::move(text))
     {
     }
-    const std::u16string& text() const { return text_; }
+    [[nodiscard]] const std::u16string& text() const { return text_; }
 
     void programWrites(std::u16string text)
     {
@@ -31,7 +31,7 @@ public:
         history_.programWrote();
     }
     // The user puts `inserted` in place of `removed` code units at `from`.
-    void user(std::size_t from, std::size_t removed, std::u16string inserted)
+    void user(std::size_t from, std::size_t removed, const std::u16string& inserted)
     {
         std::u16string after = text_;
         after.replace(from, removed, inserted);
@@ -46,7 +46,7 @@ public:
     }
     void undo() { make(history_.undo()); }
     void redo() { make(history_.redo()); }
-    const TextHistory& history() const { return history_; }
+    [[nodiscard]] const TextHistory& history() const { return history_; }
 
 private:
     void make(const std::optional<TextChange>& change)
