@@ -49,13 +49,17 @@ void ListBoxWindow::showSelected(int row)
 void ListBoxWindow::showRow(int row)
 {
     // Selecting scrolls the row into view; this shows it without selecting.
-    const auto top = SendMessageW(handle(), LB_GETTOPINDEX, 0, 0);
+    const auto top = static_cast<int>(SendMessageW(handle(), LB_GETTOPINDEX, 0, 0));
     const ListMetrics shown = metrics();
     const int visible = std::max(shown.viewHeight / std::max(shown.rowHeight, 1), 1);
+    int newTop = top;
     if (row < top) {
-        SendMessageW(handle(), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+        newTop = row;
     } else if (row >= top + visible) {
-        SendMessageW(handle(), LB_SETTOPINDEX, static_cast<WPARAM>(row - visible + 1), 0);
+        newTop = row - visible + 1;
+    }
+    if (newTop != top) {
+        SendMessageW(handle(), LB_SETTOPINDEX, static_cast<WPARAM>(newTop), 0);
     }
 }
 
