@@ -55,7 +55,7 @@ std::u16string_view view(const QString& text)
 TextBoxWidget::TextBoxWidget(Session& session, QWidget* parent)
     : QPlainTextEdit(parent)
     , session_(session)
-    , exact_(kDocumentBreaks)
+    , core_(*this, kDocumentBreaks)
     , taps_(QApplication::startDragDistance())
 {
     setTabChangesFocus(true);
@@ -79,56 +79,55 @@ TextBoxWidget::TextBoxWidget(Session& session, const std::u16string& text, QWidg
     : TextBoxWidget(session, parent)
 {
     const OwnWrite own(writing_);
-    wholeWrite(text);
+    core_.load(text);
 }
 
 std::u16string TextBoxWidget::Text() const
 {
-    return exact_.copy();
+    return core_.text();
 }
 
 void TextBoxWidget::SetText(const std::u16string& text)
 {
     session_.beforeTextWrite();
     const OwnWrite own(writing_);
-    const std::size_t oldLength = exact_.displayLength();
-    history_.programWrote();
-    if (const auto tail = exact_.extend(text)) {
-        if (tail->empty()) {
-            return;
-        }
-        const QTextCursor user = textCursor();
-        const int anchor = user.anchor();
-        const int position = user.position();
-        const bool follows
-            = appendFollows({ .start = static_cast<std::size_t>(user.selectionStart()),
-                                .end = static_cast<std::size_t>(user.selectionEnd()) },
-                oldLength);
-        const int scrolled = verticalScrollBar()->value();
-        QTextCursor end(document());
-        end.movePosition(QTextCursor::End);
-        end.insertText(QString::fromStdU16String(*tail));
-        if (follows) {
-            moveCursor(QTextCursor::End);
-            if (isVisible()) {
-                ensureCursorVisible();
-            }
-            return;
-        }
-        // A cursor at the end would grow with the append.
-        QTextCursor kept(document());
-        kept.setPosition(anchor);
-        kept.setPosition(position, QTextCursor::KeepAnchor);
-        setTextCursor(kept);
-        verticalScrollBar()->setValue(scrolled);
-        return;
-    }
-    wholeWrite(text);
+    core_.write(text);
 }
 
-void TextBoxWidget::wholeWrite(const std::u16string& text)
+Selection TextBoxWidget::selection() const
 {
-    setPlainText(QString::fromStdU16String(exact_.assign(text)));
+    const QTextCursor user = textCursor();
+    return { .start = static_cast<std::size_t>(user.selectionStart()),
+        .end = static_cast<std::size_t>(user.selectionEnd()) };
+}
+
+void TextBoxWidget::appendTail(const std::u16string& tail, std::size_t /*oldLength*/, bool follow)
+{
+    const QTextCursor user = textCursor();
+    const int anchor = user.anchor();
+    const int position = user.position();
+    const int scrolled = verticalScrollBar()->value();
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QString::fromStdU16String(tail));
+    if (follow) {
+        moveCursor(QTextCursor::End);
+        if (isVisible()) {
+            ensureCursorVisible();
+        }
+        return;
+    }
+    // A cursor at the end would grow with the append.
+    QTextCursor kept(document());
+    kept.setPosition(anchor);
+    kept.setPosition(position, QTextCursor::KeepAnchor);
+    setTextCursor(kept);
+    verticalScrollBar()->setValue(scrolled);
+}
+
+void TextBoxWidget::showWhole(const std::u16string& display)
+{
+    setPlainText(QString::fromStdU16String(display));
     QTextCursor cursor(document());
     cursor.setPosition(static_cast<int>(kAfterWholeWrite.start));
     cursor.setPosition(static_cast<int>(kAfterWholeWrite.end), QTextCursor::KeepAnchor);
@@ -136,22 +135,13 @@ void TextBoxWidget::wholeWrite(const std::u16string& text)
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
 
-void TextBoxWidget::step(HistoryCommand command)
+void TextBoxWidget::replaceRange(const ExactText::DisplayChange& change)
 {
-    if (isReadOnly()) {
-        return;
-    }
-    const std::optional<TextChange> change
-        = command == HistoryCommand::Undo ? history_.undo() : history_.redo();
-    if (!change) {
-        return;
-    }
-    const ExactText::DisplayChange display = exact_.apply(*change);
     const OwnWrite own(writing_);
     QTextCursor range(document());
-    range.setPosition(static_cast<int>(display.from));
-    range.setPosition(static_cast<int>(display.from + display.removed), QTextCursor::KeepAnchor);
-    range.insertText(QString::fromStdU16String(display.inserted));
+    range.setPosition(static_cast<int>(change.from));
+    range.setPosition(static_cast<int>(change.from + change.removed), QTextCursor::KeepAnchor);
+    range.insertText(QString::fromStdU16String(change.inserted));
     setTextCursor(range);
     ensureCursorVisible();
 }
@@ -167,9 +157,8 @@ void TextBoxWidget::contextMenuEvent(QContextMenuEvent* event)
         const HistoryCommand command
             = name == u"edit-undo" ? HistoryCommand::Undo : HistoryCommand::Redo;
         action->disconnect();
-        action->setEnabled(!isReadOnly()
-            && (command == HistoryCommand::Undo ? history_.canUndo() : history_.canRedo()));
-        connect(action, &QAction::triggered, this, [this, command] { step(command); });
+        action->setEnabled(command == HistoryCommand::Undo ? core_.canUndo() : core_.canRedo());
+        connect(action, &QAction::triggered, this, [this, command] { core_.step(command); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
@@ -185,8 +174,7 @@ void TextBoxWidget::keyPressEvent(QKeyEvent* event)
     } else if (event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
         which = textKeyOfLetter(static_cast<char16_t>(event->key()));
     }
-    const TextCommand command = textCommandOf(which, modifiersOf(*event));
-    switch (command) {
+    switch (core_.key(which, modifiersOf(*event))) {
     case TextCommand::NewLine: {
         // Shift+Enter would insert a line separator of Qt's own; every Enter
         // that breaks the line is a plain one here.
@@ -202,7 +190,6 @@ void TextBoxWidget::keyPressEvent(QKeyEvent* event)
         return;
     case TextCommand::Undo:
     case TextCommand::Redo:
-        step(command == TextCommand::Undo ? HistoryCommand::Undo : HistoryCommand::Redo);
         event->accept();
         return;
     default:
@@ -218,14 +205,15 @@ void TextBoxWidget::followDocumentChange(int position, int /*removed*/, int adde
         return;
     }
     // Qt sometimes reports a wider range than it changed.
-    const ExactText::Edit edit = exact_.editAt(static_cast<std::size_t>(std::max(position, 0)),
-        static_cast<std::size_t>(std::max(added, 0)),
-        static_cast<std::size_t>(std::max(document()->characterCount() - 1, 0)));
+    const ExactText::Edit edit
+        = core_.exact().editAt(static_cast<std::size_t>(std::max(position, 0)),
+            static_cast<std::size_t>(std::max(added, 0)),
+            static_cast<std::size_t>(std::max(document()->characterCount() - 1, 0)));
     QTextCursor range(document());
     range.setPosition(static_cast<int>(edit.from));
     range.setPosition(static_cast<int>(edit.newEnd), QTextCursor::KeepAnchor);
     const QString now = range.selectedText();
-    history_.userChanged(exact_.followEdit(edit, view(now)));
+    core_.userEdited(edit, view(now));
 }
 
 } // namespace rt

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "ExactText.h"
 #include "Taps.h"
 #include "TextBox.h"
-#include "TextHistory.h"
+#include "TextBoxCore.h"
 
 #include <QPlainTextEdit>
 #include <string>
@@ -12,9 +11,11 @@ namespace rt {
 
 class Session;
 
-// The text box over Qt. Qt's document spells every line break as one
-// separator, so the box keeps its own exact copy of the text beside it.
-class TextBoxWidget final : public QPlainTextEdit, public TextBox {
+// The text box over Qt: it hands the document's changes, its keys and the
+// menu's Undo and Redo to the text box's core and shows what it says. Qt's
+// document spells every line break as one separator; the core keeps the
+// exact text beside it.
+class TextBoxWidget final : public QPlainTextEdit, public TextBox, private TextBoxView {
 public:
     TextBoxWidget(Session& session, QWidget* parent = nullptr);
     // A box holding `text` from the start, shown from its top.
@@ -28,16 +29,17 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    [[nodiscard]] Selection selection() const override;
+    void showWhole(const std::u16string& display) override;
+    void appendTail(const std::u16string& tail, std::size_t oldLength, bool follow) override;
+    void replaceRange(const ExactText::DisplayChange& change) override;
+
     void followDocumentChange(int position, int removed, int added);
-    // Shows `text` as a new whole text.
-    void wholeWrite(const std::u16string& text);
-    // Takes a step of the history back, or makes it again; the document's
-    // own history is off, since it would hold the program's appends too.
-    void step(HistoryCommand command);
 
     Session& session_;
-    ExactText exact_;
-    TextHistory history_;
+    // The document's own history is off: it would hold the program's
+    // appends too.
+    TextBoxCore core_;
     Taps taps_;
     // True while this class itself writes to the document.
     bool writing_ = false;

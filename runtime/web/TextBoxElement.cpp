@@ -33,21 +33,42 @@ bool editsAtSelection(std::u16string_view inputType)
 TextBoxElement::TextBoxElement(Session& session, const Element& form, const std::u16string& text)
     : Element(Tag::TextArea, &form)
     , session_(session)
-    , exact_(DisplayedBreaks {})
+    , core_(*this, DisplayedBreaks {})
 {
-    wholeWrite(text);
-}
-
-void TextBoxElement::wholeWrite(std::u16string text)
-{
-    showText(exact_.assign(std::move(text)));
-    rt_dom_select_text(
-        id(), static_cast<int>(kAfterWholeWrite.start), static_cast<int>(kAfterWholeWrite.end), 1);
+    core_.load(text);
 }
 
 std::u16string TextBoxElement::Text() const
 {
-    return exact_.copy();
+    return core_.text();
+}
+
+Selection TextBoxElement::selection() const
+{
+    return selection(false, core_.exact().displayLength());
+}
+
+void TextBoxElement::showWhole(const std::u16string& display)
+{
+    showText(display);
+    rt_dom_select_text(
+        id(), static_cast<int>(kAfterWholeWrite.start), static_cast<int>(kAfterWholeWrite.end), 1);
+}
+
+void TextBoxElement::appendTail(const std::u16string& tail, std::size_t oldLength, bool follow)
+{
+    // A short text is laid out again faster than the editing command moves
+    // the focus for its edit; a long one takes the command, after which the
+    // browser lays out only what is new.
+    const bool command = oldLength >= kLongText;
+    rt_dom_append(id(), tail.data(), static_cast<int>(tail.size()), static_cast<int>(oldLength),
+        follow ? 1 : 0, command ? 1 : 0);
+}
+
+void TextBoxElement::replaceRange(const ExactText::DisplayChange& change)
+{
+    rt_dom_replace(id(), change.inserted.data(), static_cast<int>(change.inserted.size()),
+        static_cast<int>(change.from), static_cast<int>(change.from + change.removed), 0);
 }
 
 Selection TextBoxElement::selection(bool beforeEdit, std::size_t length) const
@@ -64,32 +85,7 @@ Selection TextBoxElement::selection(bool beforeEdit, std::size_t length) const
 void TextBoxElement::SetText(const std::u16string& text)
 {
     session_.beforeTextWrite();
-    const std::size_t oldLength = exact_.displayLength();
-    if (const auto tail = exact_.extend(text)) {
-        const bool follows = appendFollows(selection(false, oldLength), oldLength);
-        // A short text is laid out again faster than the editing command
-        // moves the focus for its edit; a long one takes the command, after
-        // which the browser lays out only what is new.
-        const bool command = oldLength >= kLongText;
-        rt_dom_append(id(), tail->data(), static_cast<int>(tail->size()),
-            static_cast<int>(oldLength), follows ? 1 : 0, command ? 1 : 0);
-        history_.programWrote();
-        return;
-    }
-    wholeWrite(text);
-    history_.programWrote();
-}
-
-void TextBoxElement::step(HistoryCommand command)
-{
-    const std::optional<TextChange> change
-        = command == HistoryCommand::Undo ? history_.undo() : history_.redo();
-    if (!change) {
-        return;
-    }
-    const ExactText::DisplayChange display = exact_.apply(*change);
-    rt_dom_replace(id(), display.inserted.data(), static_cast<int>(display.inserted.size()),
-        static_cast<int>(display.from), static_cast<int>(display.from + display.removed), 0);
+    core_.write(text);
 }
 
 bool TextBoxElement::key(std::u16string_view name, const Modifiers& modifiers)
@@ -102,26 +98,22 @@ bool TextBoxElement::key(std::u16string_view name, const Modifiers& modifiers)
     } else if (name.size() == 1) {
         which = textKeyOfLetter(name[0]);
     }
-    const TextCommand command = textCommandOf(which, modifiers);
+    TextCommand command = TextCommand::None;
+    session_.raiseEvent([&] { command = core_.key(which, modifiers); });
     switch (command) {
     case TextCommand::NewLine: {
         // Plain Enter is the text area's own.
         if (!modifiers.shift && !modifiers.ctrl) {
             return false;
         }
-        const std::u16string line = exact_.displayOf(kCrLf);
+        const std::u16string line = core_.exact().displayOf(kCrLf);
         rt_dom_insert(id(), line.data(), static_cast<int>(line.size()));
         return true;
     }
     case TextCommand::Swallow:
-        return true;
     case TextCommand::Undo:
-    case TextCommand::Redo: {
-        const HistoryCommand history
-            = command == TextCommand::Undo ? HistoryCommand::Undo : HistoryCommand::Redo;
-        session_.raiseEvent([&] { step(history); });
+    case TextCommand::Redo:
         return true;
-    }
     default:
         // The text area selects all and pastes (below) itself.
         return false;
@@ -130,13 +122,14 @@ bool TextBoxElement::key(std::u16string_view name, const Modifiers& modifiers)
 
 ExactText::Edit TextBoxElement::editOf(std::u16string_view inputType) const
 {
-    const std::size_t oldLength = exact_.displayLength();
+    const ExactText& exact = core_.exact();
+    const std::size_t oldLength = exact.displayLength();
     const auto newLength = static_cast<std::size_t>(std::max(rt_dom_text_length(id()), 0));
     const ExactText::Edit whole { .from = 0, .oldEnd = oldLength, .newEnd = newLength };
     if (!editsAtSelection(inputType)) {
         return whole;
     }
-    return exact_.editAtSelection(
+    return exact.editAtSelection(
         selection(true, oldLength), selection(false, newLength).start, newLength);
 }
 
@@ -149,16 +142,16 @@ void TextBoxElement::followInput(std::u16string_view inputType)
     if (!now) {
         throw std::bad_alloc();
     }
-    history_.userChanged(exact_.followEdit(edit, *now));
+    core_.userEdited(edit, *now);
 }
 
 void TextBoxElement::paste(std::u16string_view clipboard)
 {
-    const std::u16string display = exact_.displayOf(withCrLf(clipboard));
-    const Selection at = selection(false, exact_.displayLength());
-    history_.userChanged(exact_.replaceDisplayRange(at.start, at.end - at.start, display));
+    const std::u16string display = core_.exact().displayOf(withCrLf(clipboard));
+    const Selection at = selection();
+    core_.userReplaced(at.start, at.end - at.start, display);
     // A paste at the end shows its last line, as typing it would.
-    const bool showEnd = at.start + display.size() == exact_.displayLength();
+    const bool showEnd = at.start + display.size() == core_.exact().displayLength();
     rt_dom_replace(id(), display.data(), static_cast<int>(display.size()),
         static_cast<int>(at.start), static_cast<int>(at.end), showEnd ? 1 : 0);
 }
@@ -175,7 +168,7 @@ bool TextBoxElement::textEvent(Event type, std::u16string_view text, int modifie
         if (text == u"historyUndo" || text == u"historyRedo") {
             const HistoryCommand command
                 = text == u"historyUndo" ? HistoryCommand::Undo : HistoryCommand::Redo;
-            session_.raiseEvent([&] { step(command); });
+            session_.raiseEvent([&] { core_.step(command); });
             return true;
         }
         return false;

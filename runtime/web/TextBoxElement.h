@@ -1,11 +1,9 @@
 #pragma once
 
 #include "Element.h"
-#include "ExactText.h"
 #include "Keys.h"
-#include "TextAppend.h"
 #include "TextBox.h"
-#include "TextHistory.h"
+#include "TextBoxCore.h"
 
 #include <string>
 
@@ -15,10 +13,11 @@ class Session;
 
 namespace web {
 
-// The text box over a <textarea>. A textarea's value spells every line break
-// as LF, so the box keeps its own exact copy of the text beside it. A write
-// that only extends the text appends the new tail as an edit of its own.
-class TextBoxElement final : public TextBox, public Element {
+// The text box over a <textarea>: it hands the page's edits, keys and the
+// menu's Undo and Redo to the text box's core and shows what it says. A
+// textarea's value spells every line break as LF; the core keeps the exact
+// text beside it.
+class TextBoxElement final : public TextBox, public Element, private TextBoxView {
 public:
     TextBoxElement(Session& session, const Element& form, const std::u16string& text);
 
@@ -29,15 +28,15 @@ public:
     void textLost() override;
 
 private:
+    [[nodiscard]] Selection selection() const override;
+    void showWhole(const std::u16string& display) override;
+    void appendTail(const std::u16string& tail, std::size_t oldLength, bool follow) override;
+    void replaceRange(const ExactText::DisplayChange& change) override;
+
     // The selection now, or before the last edit, within `length` characters.
     [[nodiscard]] Selection selection(bool beforeEdit, std::size_t length) const;
     // True when the key is taken: the page does nothing more with it.
     [[nodiscard]] bool key(std::u16string_view name, const Modifiers& modifiers);
-    // Shows `text` as a new whole text.
-    void wholeWrite(std::u16string text);
-    // Takes a step of the history back, or makes it again, in the text area
-    // too; the text area's own history also holds the program's appends.
-    void step(HistoryCommand command);
     // Where the user's edit of kind `inputType` lies; the whole text where
     // its kind does not tell.
     [[nodiscard]] ExactText::Edit editOf(std::u16string_view inputType) const;
@@ -45,8 +44,8 @@ private:
     void paste(std::u16string_view clipboard);
 
     Session& session_;
-    ExactText exact_;
-    TextHistory history_;
+    // The text area's own history would hold the program's appends too.
+    TextBoxCore core_;
 };
 
 } // namespace web

@@ -4,6 +4,7 @@
 #include "TextHistory.h"
 
 #include "ExactText.h"
+#include "TextBoxCore.h"
 #include "TextBoxKeys.h"
 
 #include <gtest/gtest.h>
@@ -247,6 +248,66 @@ TEST(TextBoxKeys, EachKeyWithItsModifiersDoesWhatTheBoxSays)
     EXPECT_EQ(rt::textKeyOfLetter(u'Z'), TextKey::Z);
     EXPECT_EQ(rt::textKeyOfLetter(u'a'), TextKey::A);
     EXPECT_EQ(rt::textKeyOfLetter(u'я'), TextKey::Other);
+}
+
+// What a text box's core asked its display to do, as text.
+class RecordingBox final : public rt::TextBoxView {
+public:
+    std::string log;
+    rt::Selection user {};
+
+    [[nodiscard]] rt::Selection selection() const override { return user; }
+    void showWhole(const std::u16string& display) override
+    {
+        log.append("whole ").append(std::to_string(display.size())).append("; ");
+    }
+    void appendTail(const std::u16string& tail, std::size_t oldLength, bool follow) override
+    {
+        log.append("append ").append(std::to_string(tail.size())).append(" at ");
+        log.append(std::to_string(oldLength)).append(follow ? " follow; " : " stay; ");
+    }
+    void replaceRange(const rt::ExactText::DisplayChange& change) override
+    {
+        log.append("replace ").append(std::to_string(change.from)).append("+");
+        log.append(std::to_string(change.removed)).append(" by ");
+        log.append(std::to_string(change.inserted.size())).append("; ");
+    }
+};
+
+TEST(TextBoxCore, WritesAppendOrShowWholeAndUndoTakesBackOnlyTheUsersEdits)
+{
+    RecordingBox box;
+    rt::TextBoxCore core(box, rt::DisplayedBreaks {});
+    core.load(u"ab\r\n");
+    box.user = { .start = 3, .end = 3 };
+    core.write(u"ab\r\nc");
+    box.user = { .start = 0, .end = 4 };
+    core.write(u"ab\r\ncd");
+    core.write(u"ab\r\ncd");
+    EXPECT_EQ(box.log,
+        "whole 3; append 1 at 3 follow; append 1 at 4 stay; "
+        "")
+        << "a caret at the end follows; a selection up to the end stays; a write of the same "
+           "text shows nothing";
+    EXPECT_EQ(core.text(), u"ab\r\ncd");
+
+    box.log.clear();
+    core.userReplaced(5, 0, u"\nx");
+    EXPECT_EQ(core.text(), u"ab\r\ncd\r\nx");
+    EXPECT_EQ(core.key(rt::TextKey::Z, { .ctrl = true }), rt::TextCommand::Undo);
+    EXPECT_EQ(core.text(), u"ab\r\ncd");
+    EXPECT_EQ(core.key(rt::TextKey::Z, { .ctrl = true }), rt::TextCommand::Undo);
+    EXPECT_EQ(core.text(), u"ab\r\ncd") << "the program's writes stay";
+    core.step(rt::HistoryCommand::Redo);
+    EXPECT_EQ(core.text(), u"ab\r\ncd\r\nx");
+    EXPECT_EQ(box.log, "replace 5+2 by 0; replace 5+0 by 2; ");
+
+    box.log.clear();
+    core.write(u"z");
+    EXPECT_EQ(box.log, "whole 1; ");
+    EXPECT_FALSE(core.canUndo());
+    EXPECT_FALSE(core.canRedo());
+    EXPECT_EQ(core.key(rt::TextKey::Enter, { .alt = true }), rt::TextCommand::Swallow);
 }
 
 } // namespace
