@@ -43,7 +43,8 @@ std::optional<HistoryCommand> historyCommandOf(char16_t letter, const Modifiers&
     if (!modifiers.ctrl || modifiers.alt || modifiers.meta) {
         return std::nullopt;
     }
-    const char16_t lower = letter >= u'A' && letter <= u'Z' ? letter - u'A' + u'a' : letter;
+    const char16_t lower
+        = letter >= u'A' && letter <= u'Z' ? static_cast<char16_t>(letter - u'A' + u'a') : letter;
     if (lower == u'z') {
         return modifiers.shift ? HistoryCommand::Redo : HistoryCommand::Undo;
     }
