@@ -5,6 +5,7 @@ the Windows one under Wine."""
 
 import os
 import subprocess
+import sys
 import time
 
 from Xlib import X, display as xdisplay
@@ -36,7 +37,17 @@ class Program:
         # No session bus is to be launched into the user's home.
         environment["DBUS_SESSION_BUS_ADDRESS"] = "disabled:"
         self._process = subprocess.Popen(command, env=environment, stdin=subprocess.DEVNULL)
-        self.window = self._find_window()
+        try:
+            self.window = self._find_window()
+        except ProgramError as error:
+            # Chromium now and then ends at once with status 1 while another
+            # of the suite's Chromiums is still going; a program that cannot
+            # start fails again.
+            if self._process.returncode in (None, 0):
+                raise
+            print(f"{error}; starting it once more", file=sys.stderr)
+            self._process = subprocess.Popen(command, env=environment, stdin=subprocess.DEVNULL)
+            self.window = self._find_window()
         self._read_geometry()
         xdotool("windowfocus", "--sync", str(self.window))
         self.settle()
