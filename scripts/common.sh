@@ -11,9 +11,10 @@ ZORBIKA_PRESET=${ZORBIKA_PRESET:-default}
 # Debian packages that building and running the program needs.
 ZORBIKA_PROGRAM_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
 
-# What cross-building the Windows program and its installer package needs.
+# What cross-building the Windows programs, 64- and 32-bit, and their installer
+# packages needs.
 ZORBIKA_WINDOWS_PACKAGES=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wixl msitools)
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wixl msitools)
 
 # What building the page for the browser needs: Emscripten, which brings its
 # own clang, Node.js and Python.
@@ -116,4 +117,64 @@ zorbika_build_windows() {
 zorbika_build_web() {
     export NODE_PATH=${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs
     zorbika_build_cross web "$@"
+}
+
+# A minimal Debian root of release SUITE in a new folder, for trying what a
+# fresh system does: prints that folder, which holds the root in root/ and is
+# the caller's to remove with zorbika_remove_root. As root only.
+zorbika_make_root() {
+    local suite=$1 work start
+    work=$(mktemp -d "${TMPDIR:-/var/tmp}/zorbika-$suite.XXXXXX")
+    start=$(date +%s)
+    debootstrap --variant=minbase "$suite" "$work/root" http://deb.debian.org/debian \
+        >"$work/debootstrap.log" 2>&1 || {
+        tail -n 20 "$work/debootstrap.log" >&2
+        rm -rf --one-file-system "$work"
+        return 1
+    }
+    echo "debootstrap $suite: $(($(date +%s) - start)) s" >&2
+    # The host's resolver: a workplace's network may answer only through it.
+    cp /etc/resolv.conf "$work/root/etc/resolv.conf"
+    echo "$work"
+}
+
+# Runs the shell command COMMAND as root in the root ROOT, in the folder DIR
+# there: in a mount namespace of its own, so that its mounts never reach this
+# system, and a PID namespace of its own, so that every process it started
+# ends with it. The X sockets are this system's, so that a display started on
+# either side is reachable from both and no two take one number.
+# Usage: zorbika_in_root ROOT DIR COMMAND [BIND-PATH]
+# where BIND-PATH, when given, is a folder of this system's that the root sees
+# at the same path.
+zorbika_in_root() {
+    unshare --mount --propagation private --pid --fork --kill-child -- bash -c '
+        root=$1 dir=$2 command=$3 bind=${4:-}
+        mount -t proc proc "$root/proc"
+        mount -t sysfs sys "$root/sys"
+        mount --bind /dev "$root/dev"
+        mount --bind /dev/pts "$root/dev/pts"
+        mount -t tmpfs tmpfs "$root/tmp"
+        mkdir "$root/tmp/.X11-unix"
+        mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+        if [ -n "$bind" ]; then
+            mkdir -p "$root$bind"
+            mount --bind "$bind" "$root$bind"
+        fi
+        exec chroot "$root" /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin \
+            HOME=/root LANG=C.UTF-8 ZORBIKA_PRESET="${ZORBIKA_PRESET:-default}" \
+            ${DISPLAY:+DISPLAY="$DISPLAY"} bash -c "cd \"$dir\" && $command"' in_root "$@"
+}
+
+# Removes a folder of zorbika_make_root once nothing runs in its root.
+zorbika_remove_root() {
+    local work=$1 busy
+    # Killed namespaces take a moment to empty.
+    for _ in $(seq 50); do
+        busy=$(find /proc -maxdepth 2 -name root -lname "$work/root" 2>/dev/null | head -n 1 || true)
+        [ -z "$busy" ] && break
+        sleep 0.2
+    done
+    # The mounts lived in the namespaces of zorbika_in_root and went with
+    # them; what is left here is plain files.
+    rm -rf --one-file-system "$work"
 }

@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
-# What a school receives: Zorbika.exe is a Windows GUI program that imports
-# only Windows' own DLLs, and nothing newer than Windows 7 by name, and it
-# carries its version record and its 32 x 32 icon.
-# Usage: windows_executable.sh ZORBIKA-EXE
+# What a school receives: Zorbika.exe is a Windows GUI program of its target,
+# 64- or 32-bit, that imports only Windows' own DLLs, and nothing newer than
+# Windows 7 by name, and it carries its version record and its 32 x 32 icon.
+# Usage: windows_executable.sh ZORBIKA-EXE pei-x86-64|pei-i386 OBJDUMP OBJCOPY
 set -euo pipefail
 
 exe=$1
-headers=$(x86_64-w64-mingw32-objdump -p "$exe")
+format=$2
+objdump=$3
+objcopy=$4
+headers=$("$objdump" -p "$exe")
 failures=0
 fail() {
     echo "$1"
     failures=$((failures + 1))
 }
+
+"$objdump" -f "$exe" | grep -q "file format $format\$" || fail "not of the format $format"
 
 grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "not a Windows GUI program"
 
@@ -30,7 +35,7 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-x86_64-w64-mingw32-objcopy -O binary --only-section=.rsrc "$exe" "$work/rsrc"
+"$objcopy" -O binary --only-section=.rsrc "$exe" "$work/rsrc"
 /usr/bin/python3 - "$work/rsrc" <<'PYTHON' || failures=$((failures + 1))
 import struct
 import sys
