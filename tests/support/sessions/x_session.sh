@@ -7,10 +7,12 @@
 # A stand-in window manager answers Wine, which otherwise waits two seconds
 # for one whenever it hides or destroys a window.
 # With a keeper program, that program runs for the whole session, so that
-# Wine's desktop and services stay up between tests.
+# Wine's desktop and services stay up between tests. With BITS, the keeper is
+# first asked its bitness, and the session fails unless it really ran as a
+# program of that many bits.
 # With --window-manager, the stand-in window manager runs without Wine.
 # ZORBIKA_XVFB_SCREEN sets the screen's size, 1024x768x24 unless told.
-# Usage: x_session.sh start SESSION-DIR [--wine [KEEPER.exe] | --window-manager]
+# Usage: x_session.sh start SESSION-DIR [--wine [KEEPER.exe [BITS]] | --window-manager]
 #        x_session.sh stop SESSION-DIR
 set -euo pipefail
 
@@ -18,6 +20,7 @@ action=$1
 session=$2
 wine=${3:-}
 keeper=${4:-}
+bits=${5:-}
 export WINEPREFIX=$session/prefix WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 
 stop() {
@@ -86,6 +89,16 @@ if [ "$wine" = --wine ]; then
         sleep 0.1
     done
     [ -e "$session/booted" ] || { echo "Wine did not start"; exit 1; }
+    if [ -n "$bits" ]; then
+        ran=0
+        wine "$keeper" --bits </dev/null >/dev/null 2>&1 || ran=$?
+        if [ "$ran" != "$bits" ]; then
+            echo "Wine did not run a $bits-bit program (its status: $ran, not $bits);" \
+                "a 32-bit program needs Wine's 32-bit side (Debian's wine32)"
+            exit 1
+        fi
+        echo "Wine runs $bits-bit programs"
+    fi
     # Detached as well, and ended by `wineserver -k` with the session.
     if [ -n "$keeper" ]; then
         (setsid wine "$keeper" </dev/null >/dev/null 2>&1 &)
