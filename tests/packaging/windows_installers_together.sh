@@ -2,7 +2,8 @@
 # The 64- and 32-bit packages on one 64-bit Windows, as a lab gets them from
 # two downloads: each installed over the other replaces it, so a computer
 # never has two Zorbikas, two shortcuts or two entries to remove, and the one
-# uninstall leaves nothing. Needs a Wine that runs both bitnesses.
+# uninstall leaves nothing. A 64-bit Wine installs both packages; neither
+# program is run.
 # Usage: windows_installers_together.sh X64-MSI X86-MSI X-SESSION-DIR VERSION
 set -euo pipefail
 

@@ -7,10 +7,9 @@
 // With --bits it ends at once with its own bitness, 32 or 64, as its exit
 // status: a Wine without its 32-bit side ends a 32-bit program with status 0
 // and no word, which would pass every test of the 32-bit build unrun.
-#include <windows.h>
-
 #include <climits>
 #include <string_view>
+#include <windows.h>
 
 int main(int argc, char** argv)
 {

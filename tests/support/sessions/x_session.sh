@@ -32,7 +32,7 @@ stop() {
     for file in "$session"/xvfb.pid "$session"/window_manager.pid; do
         [ -f "$file" ] || continue
         pid=$(cat "$file")
-        if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qE 'Xvfb|window_manager'; then
+        if tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline" | grep -qE 'Xvfb|window_manager'; then
             kill "$pid" 2>/dev/null || true
         fi
     done
@@ -93,8 +93,8 @@ if [ "$wine" = --wine ]; then
         ran=0
         wine "$keeper" --bits </dev/null >/dev/null 2>&1 || ran=$?
         if [ "$ran" != "$bits" ]; then
-            echo "Wine did not run a $bits-bit program (its status: $ran, not $bits);" \
-                "a 32-bit program needs Wine's 32-bit side (Debian's wine32)"
+            echo "Wine did not run a $bits-bit program (its status: $ran, not $bits):" \
+                "a 32-bit one needs Wine's 32-bit side (Debian's wine32) and a kernel that runs 32-bit programs"
             exit 1
         fi
         echo "Wine runs $bits-bit programs"
