@@ -112,6 +112,17 @@ zorbika_build_windows() {
     zorbika_build_cross windows "$@"
 }
 
+# Tells build-windows/ where the 32-bit build's installer package is, for the
+# test that installs each package over the other.
+zorbika_cache_windows_x86_msi() {
+    local msi cached
+    msi=$(ls "$ZORBIKA_ROOT"/build-windows-x86/Zorbika-*-x86.msi)
+    cached=$(sed -n 's/^ZORBIKA_X86_MSI:[A-Z]*=//p' "$ZORBIKA_ROOT/build-windows/CMakeCache.txt")
+    if [ "$cached" != "$msi" ]; then
+        cmake -DZORBIKA_X86_MSI="$msi" "$ZORBIKA_ROOT/build-windows" >/dev/null
+    fi
+}
+
 # The page, built with Emscripten into build-web/. A Node.js from another
 # packager than Debian does not look for the modules Debian's Emscripten needs.
 zorbika_build_web() {
@@ -143,12 +154,12 @@ zorbika_make_root() {
 # system, and a PID namespace of its own, so that every process it started
 # ends with it. The X sockets are this system's, so that a display started on
 # either side is reachable from both and no two take one number.
-# Usage: zorbika_in_root ROOT DIR COMMAND [BIND-PATH]
-# where BIND-PATH, when given, is a folder of this system's that the root sees
-# at the same path.
+# Usage: zorbika_in_root ROOT DIR COMMAND [SHARED]
+# where SHARED, when given, is a folder of this system's that the root sees at
+# the same path.
 zorbika_in_root() {
     unshare --mount --propagation private --pid --fork --kill-child -- bash -c '
-        root=$1 dir=$2 command=$3 bind=${4:-}
+        root=$1 dir=$2 command=$3 shared=${4:-}
         mount -t proc proc "$root/proc"
         mount -t sysfs sys "$root/sys"
         mount --bind /dev "$root/dev"
@@ -156,9 +167,9 @@ zorbika_in_root() {
         mount -t tmpfs tmpfs "$root/tmp"
         mkdir "$root/tmp/.X11-unix"
         mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
-        if [ -n "$bind" ]; then
-            mkdir -p "$root$bind"
-            mount --bind "$bind" "$root$bind"
+        if [ -n "$shared" ]; then
+            mkdir -p "$root$shared"
+            mount --bind "$shared" "$root$shared"
         fi
         exec chroot "$root" /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin \
             HOME=/root LANG=C.UTF-8 ZORBIKA_PRESET="${ZORBIKA_PRESET:-default}" \
