@@ -93,8 +93,8 @@ if [ "$wine" = --wine ]; then
         ran=0
         wine "$keeper" --bits </dev/null >/dev/null 2>&1 || ran=$?
         if [ "$ran" != "$bits" ]; then
-            echo "Wine did not run a $bits-bit program (its status: $ran, not $bits):" \
-                "a 32-bit one needs Wine's 32-bit side (Debian's wine32) and a kernel that runs 32-bit programs"
+            echo "Wine did not run a $bits-bit program (its status: $ran, not $bits): a 32-bit" \
+                "one needs Wine's 32-bit side (Debian's wine32) and a kernel that runs them"
             exit 1
         fi
         echo "Wine runs $bits-bit programs"
