@@ -47,21 +47,6 @@ shortcut_count() {
     echo "$count"
 }
 
-# Whether the shortcut there opens the Windows path PROGRAM, which a link
-# holds in the code page or in UTF-16.
-shortcut_opens() {
-    local file
-    for file in "${shortcuts[@]}"; do
-        [ -f "$file" ] || continue
-        /usr/bin/python3 -c 'import sys
-data = open(sys.argv[1], "rb").read()
-path = sys.argv[2]
-sys.exit(0 if path.encode("utf-16-le") in data or path.encode("cp1251") in data else 1)' "$file" "$1" \
-            && return 0
-    done
-    return 1
-}
-
 # The Add/Remove entries of Zorbika, a line each: the product code and its
 # version. Both registry views are read: a 32-bit package's entry is in the
 # 32-bit view of a 64-bit Windows, and the `wine` command itself may run
